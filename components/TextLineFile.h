@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QIODevice;
+
+// Edits plain text files line by line. A line is a text ended by a line break; a key is the
+// text of a line before the first separator. CRLF and LF are read; a line that is not valid
+// UTF-8 reads as Windows-1252. Lines are written as UTF-8 with the line ending the file
+// already uses (LF for a new file). Every change replaces the file atomically, so a failed
+// write leaves the old file whole.
+class TextLineFile
+{
+public:
+    enum Compare { Binary = 0, Text = 1 };
+
+    // The number of lines; 0 when the file holds none or cannot be read.
+    int countLines(const QString& path) const;
+    bool appendLine(const QString& path, const QString& line, QString* error = nullptr) const;
+    // Removes every line with that key; the other lines keep their order.
+    bool removeKeyedLine(const QString& path, const QString& key, const QString& separator, int compare,
+                         QString* error = nullptr) const;
+    // The line keyed oldKey is keyed newKey, the rest of it unchanged, in its place.
+    bool renameKey(const QString& path, const QString& oldKey, const QString& newKey,
+                   const QString& separator, int compare, QString* error = nullptr) const;
+
+    // Every line of the file, decoded; no value when the file cannot be read.
+    static std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);
+    static QStringList readLines(QIODevice& device);
+};
