@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks of krn.
+struct CommandLine
+{
+    enum class Action { Run, ShowVersion, ShowHelp, List, Error };
+    Action action = Action::Run;
+    QString dataFolder; // empty: the default rule
+    QString text;       // the help, version or error text to print
+};
+
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The version text of the status bar.
+QString versionText();

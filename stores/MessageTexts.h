@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The text of a message key from the "Message & Text" section of tips.dll. The file is read
+// anew on every call, so an edited file shows at once; a missing key gives the empty text.
+QString messageText(const QString& folder, const QString& key);
+
+// An address of the "Links" section of tips.dll (web page, forum, mail, new version, publisher).
+QString linkText(const QString& folder, const QString& key);

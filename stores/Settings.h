@@ -1,0 +1,44 @@
+#pragma once
+
+#include "TimeUnit.h"
+
+#include <QString>
+#include <array>
+
+// The fields of the settings record, in record order: section "System", then "Position",
+// then "List".
+enum class SettingKey {
+    Year, Month, Week, Day, Hour, Minute, Second, Refresh,
+    Sun, Mon, Tues, Wed, Thur, Fri, Sat,
+    Left, Top, Width, Height,
+    Name, Size, Back, General, Future, Paused, Finished,
+};
+
+constexpr int settingCount = 26;
+
+struct SettingDefinition
+{
+    const char* section;
+    const char* key;
+    const char* defaultValue; // nullptr for the position, which has no default
+};
+
+const SettingDefinition& settingDefinition(SettingKey key);
+SettingKey decimalsKey(TimeUnit unit);
+
+// The in-memory copy of the settings file: every value as text, exactly as read.
+class Settings
+{
+public:
+    const QString& value(SettingKey key) const { return m_values[size_t(key)]; }
+    void setValue(SettingKey key, const QString& value) { m_values[size_t(key)] = value; }
+
+    const QString& decimals(TimeUnit unit) const { return value(decimalsKey(unit)); }
+    // dayOfWeek counts from Sunday as 1.
+    bool isWorkday(int dayOfWeek) const;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
+
+private:
+    std::array<QString, settingCount> m_values;
+};
