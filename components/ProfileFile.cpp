@@ -38,8 +38,9 @@ QList<std::pair<QString, QString>> readSection(const QByteArray& bytes, const QS
         return entries;
     const qsizetype end = ProfileParser::sectionEnd(lines, sectionLine);
     for (qsizetype i = sectionLine + 1; i < end; ++i) {
-        if (lines[i].kind == ProfileLine::Kind::Entry && ProfileParser::findKey(lines, sectionLine, lines[i].name) == i)
-            entries.append({lines[i].name, lines[i].value});
+        if (lines[i].kind == ProfileLine::Kind::Entry
+            && ProfileParser::findKey(lines, sectionLine, lines[i].name) == i)
+            entries.append({ lines[i].name, lines[i].value });
     }
     return entries;
 }
@@ -71,8 +72,8 @@ QList<std::pair<QString, QString>> readSection(QIODevice& device, const QString&
     return readSection(device.readAll(), section);
 }
 
-bool writeText(const QString& path, const QString& section, const QString& key, const QString& value,
-               QString* error)
+bool writeText(
+    const QString& path, const QString& section, const QString& key, const QString& value, QString* error)
 {
     QByteArray bytes;
     if (!FileReplace::readAll(path, &bytes, error))

@@ -8,7 +8,8 @@ namespace {
 
 QString withoutQuotes(const QString& value)
 {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }
@@ -49,7 +50,8 @@ qsizetype findSection(const QList<ProfileLine>& lines, const QString& section)
 {
     const QString wanted = section.trimmed();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == ProfileLine::Kind::Section && lines[i].name.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (lines[i].kind == ProfileLine::Kind::Section
+            && lines[i].name.compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -68,7 +70,8 @@ qsizetype findKey(const QList<ProfileLine>& lines, qsizetype sectionLine, const 
     const QString wanted = key.trimmed();
     const qsizetype end = sectionEnd(lines, sectionLine);
     for (qsizetype i = sectionLine + 1; i < end; ++i) {
-        if (lines[i].kind == ProfileLine::Kind::Entry && lines[i].name.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (lines[i].kind == ProfileLine::Kind::Entry
+            && lines[i].name.compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;

@@ -16,13 +16,13 @@ QString ProfileShell::readProfileText(const QString& path, const QString& sectio
 }
 
 bool ProfileShell::writeProfileText(const QString& path, const QString& section, const QString& key,
-                                    const QString& value, QString* error) const
+    const QString& value, QString* error) const
 {
     return ProfileFile::writeText(path, section, key, value, error);
 }
 
-QStringList ProfileShell::openFileDialog(QWidget* owner, const QString& title, const QString& filter,
-                                         QString& initialPath, bool& flag) const
+QStringList ProfileShell::openFileDialog(
+    QWidget* owner, const QString& title, const QString& filter, QString& initialPath, bool& flag) const
 {
     Q_UNUSED(flag) // the read-only check box of the system dialog; Qt's dialog has none
     const QStringList chosen = m_desktop.openFileNames(owner, title, toQtFilter(filter), initialPath);
@@ -32,8 +32,7 @@ QStringList ProfileShell::openFileDialog(QWidget* owner, const QString& title, c
 }
 
 QString ProfileShell::saveFileDialog(QWidget* owner, const QString& title, const QString& text,
-                                     const QString& filter, const QString& initialPath,
-                                     const QString& defaultExtension) const
+    const QString& filter, const QString& initialPath, const QString& defaultExtension) const
 {
     Q_UNUSED(text)
     Q_UNUSED(initialPath) // the program always passes empty texts here
@@ -76,8 +75,9 @@ QString ProfileShell::toQtFilter(const QString& nullSeparatedFilter)
             continue;
         const QString wrapped = u'(' + patterns + u')';
         // "All Files (*.*)" already names its pattern as Qt wants it.
-        filters.append(description.endsWith(wrapped) ? description
-                                                     : (description.isEmpty() ? wrapped : description + u' ' + wrapped));
+        filters.append(description.endsWith(wrapped)
+                ? description
+                : (description.isEmpty() ? wrapped : description + u' ' + wrapped));
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -59,8 +59,8 @@ bool TextLineFile::appendLine(const QString& path, const QString& line, QString*
     return FileReplace::replace(path, bytes, error);
 }
 
-bool TextLineFile::removeKeyedLine(const QString& path, const QString& key, const QString& separator, int compare,
-                                   QString* error) const
+bool TextLineFile::removeKeyedLine(
+    const QString& path, const QString& key, const QString& separator, int compare, QString* error) const
 {
     RawLines file;
     if (!readFile(path, &file, error))
@@ -73,7 +73,7 @@ bool TextLineFile::removeKeyedLine(const QString& path, const QString& key, cons
 }
 
 bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const QString& newKey,
-                             const QString& separator, int compare, QString* error) const
+    const QString& separator, int compare, QString* error) const
 {
     RawLines file;
     if (!readFile(path, &file, error))

@@ -82,7 +82,8 @@ bool setReadOnly(const QString& path, bool readOnly, QString* error)
         if (wanted == now || ::chmod(native.constData(), wanted) == 0)
             return true;
     }
-    setError(error, QStringLiteral("Cannot change the write permission of %1: %2").arg(path, systemError(errno)));
+    setError(
+        error, QStringLiteral("Cannot change the write permission of %1: %2").arg(path, systemError(errno)));
     return false;
 }
 

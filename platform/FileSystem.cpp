@@ -55,8 +55,8 @@ bool FileSystem::createTextFile(const QString& path, bool overwrite, QString* er
     return writeAtomically(path, QByteArray(), error);
 }
 
-bool FileSystem::copyFile(const QString& source, const QString& destination, bool overwrite,
-                          QString* error) const
+bool FileSystem::copyFile(
+    const QString& source, const QString& destination, bool overwrite, QString* error) const
 {
     QFile input(source);
     if (!QFileInfo(source).isFile() || !input.open(QIODevice::ReadOnly))
@@ -65,7 +65,8 @@ bool FileSystem::copyFile(const QString& source, const QString& destination, boo
         if (!overwrite)
             return fail(error, QStringLiteral("File already exists: %1").arg(destination));
         if (isReadOnly(destination))
-            return fail(error, QStringLiteral("Permission denied, the file is read-only: %1").arg(destination));
+            return fail(
+                error, QStringLiteral("Permission denied, the file is read-only: %1").arg(destination));
         if (QFileInfo(source).canonicalFilePath() == QFileInfo(destination).canonicalFilePath())
             return fail(error, QStringLiteral("A file cannot be copied onto itself: %1").arg(source));
     }

@@ -11,11 +11,11 @@ namespace {
 QString lockPath(const QString& dataFolder)
 {
     const QFileInfo info(dataFolder);
-    const QString canonical = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath()
-                                                                 : info.canonicalFilePath();
+    const QString canonical
+        = info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
     const QByteArray hash = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("kronvel-") + QString::fromLatin1(hash.left(16)) +
-                                           QStringLiteral(".lock"));
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("kronvel-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".lock"));
 }
 
 } // namespace

@@ -25,8 +25,8 @@ void applyControlText(QWidget* window, const QString& key, const QString& value)
     } else if (property.compare(QStringLiteral("Text"), Qt::CaseInsensitive) == 0) {
         TextTargets::setText(target, value);
     } else {
-        static const QRegularExpression header(QStringLiteral("^ColumnHeader\\((\\d+)\\)\\.Text$"),
-                                               QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression header(
+            QStringLiteral("^ColumnHeader\\((\\d+)\\)\\.Text$"), QRegularExpression::CaseInsensitiveOption);
         const QRegularExpressionMatch match = header.match(property);
         if (match.hasMatch())
             TextTargets::setColumnHeader(target, match.captured(1).toInt() - 1, value);

@@ -56,17 +56,17 @@ bool setCaption(QObject* target, const QString& text)
         widget->setWindowTitle(text);
         return true;
     }
-    return setFirstProperty(target, {"text", "title", "windowTitle"}, text);
+    return setFirstProperty(target, { "text", "title", "windowTitle" }, text);
 }
 
 bool setToolTip(QObject* target, const QString& text)
 {
-    return setFirstProperty(target, {"toolTip"}, text);
+    return setFirstProperty(target, { "toolTip" }, text);
 }
 
 bool setText(QObject* target, const QString& text)
 {
-    return setFirstProperty(target, {"text", "plainText", "currentText", "Caption"}, text);
+    return setFirstProperty(target, { "text", "plainText", "currentText", "Caption" }, text);
 }
 
 bool setColumnHeader(QObject* target, int column, const QString& text)

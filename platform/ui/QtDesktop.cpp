@@ -7,14 +7,14 @@
 #include <QFileDialog>
 #include <QUrl>
 
-QStringList QtDesktop::openFileNames(QWidget* owner, const QString& title, const QString& filter,
-                                     const QString& initialPath)
+QStringList QtDesktop::openFileNames(
+    QWidget* owner, const QString& title, const QString& filter, const QString& initialPath)
 {
     return QFileDialog::getOpenFileNames(owner, title, initialPath, filter);
 }
 
-QString QtDesktop::saveFileName(QWidget* owner, const QString& title, const QString& filter,
-                                const QString& defaultExtension)
+QString QtDesktop::saveFileName(
+    QWidget* owner, const QString& title, const QString& filter, const QString& defaultExtension)
 {
     QFileDialog dialog(owner, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

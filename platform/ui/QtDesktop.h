@@ -6,10 +6,10 @@
 class QtDesktop final : public Desktop
 {
 public:
-    QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter,
-                              const QString& initialPath) override;
+    QStringList openFileNames(
+        QWidget* owner, const QString& title, const QString& filter, const QString& initialPath) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
-                         const QString& defaultExtension) override;
+        const QString& defaultExtension) override;
     qint32 chooseColor(QWidget* owner) override;
     bool openAddress(const QString& address) override;
     quintptr findWindow(const QString& title) override;

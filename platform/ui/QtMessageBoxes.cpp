@@ -42,7 +42,8 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& text, 
     }
 }
 
-std::optional<QString> QtMessageBoxes::input(QWidget* parent, const QString& prompt, const QString& defaultText)
+std::optional<QString> QtMessageBoxes::input(
+    QWidget* parent, const QString& prompt, const QString& defaultText)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, m_title, prompt, QLineEdit::Normal, defaultText, &ok);

@@ -35,8 +35,9 @@ inline bool runsAsRoot()
 
 inline void makeReadOnlyFolder(const QString& folder, bool readOnly)
 {
-    QFile::setPermissions(folder, readOnly ? (QFile::ReadOwner | QFile::ExeOwner)
-                                           : (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QFile::setPermissions(folder,
+        readOnly ? (QFile::ReadOwner | QFile::ExeOwner)
+                 : (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 } // namespace TestFiles

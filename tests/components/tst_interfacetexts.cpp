@@ -44,7 +44,7 @@ struct Window
     QLabel* lbl = nullptr;
     QLineEdit* txt = nullptr;
     QTreeWidget* lsv = nullptr;
-    QStandardItemModel model{0, 3};
+    QStandardItemModel model { 0, 3 };
     QWidget* lsw = nullptr;
 
     Window()
@@ -75,8 +75,8 @@ struct Window
         lsw->setObjectName(QStringLiteral("lsw"));
         auto* view = new QTreeView(lsw);
         view->setModel(&model);
-        for (QWidget* widget : {static_cast<QWidget*>(sbt0), static_cast<QWidget*>(cmd), static_cast<QWidget*>(lbl),
-                                static_cast<QWidget*>(txt), static_cast<QWidget*>(lsv), lsw})
+        for (QWidget* widget : { static_cast<QWidget*>(sbt0), static_cast<QWidget*>(cmd),
+                 static_cast<QWidget*>(lbl), static_cast<QWidget*>(txt), static_cast<QWidget*>(lsv), lsw })
             layout->addWidget(widget);
         window.setCentralWidget(central);
     }
@@ -102,22 +102,22 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString tips = writeFile(dir, QStringLiteral("tips.dll"),
-                                       "[Message & Text]\r\nNEED EVENT=Give the event a name.\r\n"
-                                       "[frmPubMain]\r\n"
-                                       "Caption=Kronvel\r\n"
-                                       "sbt(0).Caption=&Save && Close\r\n"
-                                       "sbt(0).ToolTipText=Saves the event\r\n"
-                                       "cmd.Caption=Cancel\r\n"
-                                       "lbl.Caption=Caf\xe9\r\n"
-                                       "txt.Text=typed\r\n"
-                                       "tlb(1).ToolTipText=New event\r\n"
-                                       "lsv.ColumnHeader(1).Text=Name\r\n"
-                                       "lsv.ColumnHeader(3).Text=Years\r\n"
-                                       "lsw.ColumnHeader(2).Text=Date\r\n"
-                                       "nothing.Caption=skipped\r\n"
-                                       "cmd.Caption=second is ignored\r\n"
-                                       "[frmPubDetail]\r\n"
-                                       "cmd.Caption=other window\r\n");
+            "[Message & Text]\r\nNEED EVENT=Give the event a name.\r\n"
+            "[frmPubMain]\r\n"
+            "Caption=Kronvel\r\n"
+            "sbt(0).Caption=&Save && Close\r\n"
+            "sbt(0).ToolTipText=Saves the event\r\n"
+            "cmd.Caption=Cancel\r\n"
+            "lbl.Caption=Caf\xe9\r\n"
+            "txt.Text=typed\r\n"
+            "tlb(1).ToolTipText=New event\r\n"
+            "lsv.ColumnHeader(1).Text=Name\r\n"
+            "lsv.ColumnHeader(3).Text=Years\r\n"
+            "lsw.ColumnHeader(2).Text=Date\r\n"
+            "nothing.Caption=skipped\r\n"
+            "cmd.Caption=second is ignored\r\n"
+            "[frmPubDetail]\r\n"
+            "cmd.Caption=other window\r\n");
         Window w;
         QVERIFY(InterfaceTexts().applyControlTexts(&w.window, tips));
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Kronvel"));
@@ -136,7 +136,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString menus = writeFile(dir, QStringLiteral("menus.dll"),
-                                        "[frmPubMain]\nmene=&Event\nmenen=&New...\n[frmPubWorkTime]\nmene=&Work\n");
+            "[frmPubMain]\nmene=&Event\nmenen=&New...\n[frmPubWorkTime]\nmene=&Work\n");
         Window w;
         QVERIFY(InterfaceTexts().applyMenuTexts(&w.window, menus));
         QCOMPARE(w.mene->title(), QStringLiteral("&Event"));
@@ -168,7 +168,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, value);
         QFETCH(bool, found);
-        const QStringList list{QStringLiteral("Started"), QStringLiteral("Paused")};
+        const QStringList list { QStringLiteral("Started"), QStringLiteral("Paused") };
         QCOMPARE(InterfaceTexts::isInList(value, list), found);
     }
 };

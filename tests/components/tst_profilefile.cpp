@@ -39,21 +39,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         QTest::newRow("plain") << QStringLiteral("List") << QStringLiteral("Font") << QStringLiteral("Arial");
-        QTest::newRow("names ignore case") << QStringLiteral("SYSTEM") << QStringLiteral("yEaR") << QStringLiteral("2");
-        QTest::newRow("blanks trimmed") << QStringLiteral("System") << QStringLiteral("Refresh") << QStringLiteral("1");
-        QTest::newRow("blanks around the asked names") << QStringLiteral(" List ") << QStringLiteral(" Font ")
-                                                       << QStringLiteral("Arial");
-        QTest::newRow("first duplicate key wins") << QStringLiteral("System") << QStringLiteral("YEAR")
-                                                  << QStringLiteral("2");
-        QTest::newRow("first duplicate section wins") << QStringLiteral("System") << QStringLiteral("Extra")
-                                                      << QString();
+        QTest::newRow("names ignore case")
+            << QStringLiteral("SYSTEM") << QStringLiteral("yEaR") << QStringLiteral("2");
+        QTest::newRow("blanks trimmed")
+            << QStringLiteral("System") << QStringLiteral("Refresh") << QStringLiteral("1");
+        QTest::newRow("blanks around the asked names")
+            << QStringLiteral(" List ") << QStringLiteral(" Font ") << QStringLiteral("Arial");
+        QTest::newRow("first duplicate key wins")
+            << QStringLiteral("System") << QStringLiteral("YEAR") << QStringLiteral("2");
+        QTest::newRow("first duplicate section wins")
+            << QStringLiteral("System") << QStringLiteral("Extra") << QString();
         QTest::newRow("Windows-1252 line") << QStringLiteral("System") << QStringLiteral("Name")
                                            << QStringLiteral("Caf\u00e9 cr\u00e8me \u20ac");
-        QTest::newRow("enclosing quotes removed") << QStringLiteral("System") << QStringLiteral("Quoted")
-                                                  << QStringLiteral("  spaced  ");
+        QTest::newRow("enclosing quotes removed")
+            << QStringLiteral("System") << QStringLiteral("Quoted") << QStringLiteral("  spaced  ");
         QTest::newRow("missing key") << QStringLiteral("System") << QStringLiteral("Nothing") << QString();
         QTest::newRow("missing section") << QStringLiteral("Position") << QStringLiteral("Year") << QString();
-        QTest::newRow("comment is no key") << QStringLiteral("System") << QStringLiteral("; Kronvel") << QString();
+        QTest::newRow("comment is no key")
+            << QStringLiteral("System") << QStringLiteral("; Kronvel") << QString();
     }
 
     void read()
@@ -75,8 +78,8 @@ private Q_SLOTS:
     void readMissingFile()
     {
         QCOMPARE(ProfileFile::readText(m_dir->filePath(QStringLiteral("none.dll")), QStringLiteral("System"),
-                                       QStringLiteral("Year")),
-                 QString());
+                     QStringLiteral("Year")),
+            QString());
     }
 
     void readIsFreshEveryCall()
@@ -84,10 +87,10 @@ private Q_SLOTS:
         const QString path = m_dir->filePath(QStringLiteral("tips.dll"));
         QVERIFY(TestFiles::write(path, "[Message & Text]\nFIND=Find what?\n"));
         QCOMPARE(ProfileFile::readText(path, QStringLiteral("Message & Text"), QStringLiteral("FIND")),
-                 QStringLiteral("Find what?"));
+            QStringLiteral("Find what?"));
         QVERIFY(TestFiles::write(path, "[Message & Text]\nFIND=Search for:\n"));
         QCOMPARE(ProfileFile::readText(path, QStringLiteral("Message & Text"), QStringLiteral("FIND")),
-                 QStringLiteral("Search for:"));
+            QStringLiteral("Search for:"));
     }
 
     void readSection()
@@ -113,40 +116,44 @@ private Q_SLOTS:
         QByteArray changed = kSettings;
         changed.replace("  refresh=1  \r\n", "refresh=5\r\n");
         QTest::newRow("value replaced, CRLF and other bytes kept")
-            << kSettings << QStringLiteral("SYSTEM") << QStringLiteral("Refresh") << QStringLiteral("5") << changed;
+            << kSettings << QStringLiteral("SYSTEM") << QStringLiteral("Refresh") << QStringLiteral("5")
+            << changed;
 
         changed = kSettings;
         changed.replace("Year = 2\r\n", "Year=3\r\n");
-        QTest::newRow("first duplicate key changed") << kSettings << QStringLiteral("System") << QStringLiteral("year")
-                                                     << QStringLiteral("3") << changed;
+        QTest::newRow("first duplicate key changed")
+            << kSettings << QStringLiteral("System") << QStringLiteral("year") << QStringLiteral("3")
+            << changed;
 
         changed = kSettings;
         changed.replace("Quoted=\"  spaced  \"\r\n", "Quoted=\"  spaced  \"\r\nColor=255\r\n");
         QTest::newRow("new key at the end of its section")
-            << kSettings << QStringLiteral("System") << QStringLiteral("Color") << QStringLiteral("255") << changed;
+            << kSettings << QStringLiteral("System") << QStringLiteral("Color") << QStringLiteral("255")
+            << changed;
 
         QTest::newRow("new section at the end of the file")
             << kSettings << QStringLiteral("Position") << QStringLiteral("Left") << QStringLiteral("10")
             << QByteArray(kSettings + "\r\n[Position]\r\nLeft=10\r\n");
 
         QTest::newRow("missing file created with LF")
-            << QByteArray("<missing>") << QStringLiteral("System") << QStringLiteral("Year") << QStringLiteral("2010")
-            << QByteArray("[System]\nYear=2010\n");
+            << QByteArray("<missing>") << QStringLiteral("System") << QStringLiteral("Year")
+            << QStringLiteral("2010") << QByteArray("[System]\nYear=2010\n");
 
-        QTest::newRow("LF file stays LF") << QByteArray("[a]\nx=1\n\n[b]\ny=2\n") << QStringLiteral("a")
-                                          << QStringLiteral("z") << QStringLiteral("3")
-                                          << QByteArray("[a]\nx=1\nz=3\n\n[b]\ny=2\n");
+        QTest::newRow("LF file stays LF")
+            << QByteArray("[a]\nx=1\n\n[b]\ny=2\n") << QStringLiteral("a") << QStringLiteral("z")
+            << QStringLiteral("3") << QByteArray("[a]\nx=1\nz=3\n\n[b]\ny=2\n");
 
-        QTest::newRow("empty section gets its key") << QByteArray("[a]\r\n[b]\r\nk=1\r\n") << QStringLiteral("a")
-                                                    << QStringLiteral("n") << QStringLiteral("1")
-                                                    << QByteArray("[a]\r\nn=1\r\n[b]\r\nk=1\r\n");
+        QTest::newRow("empty section gets its key")
+            << QByteArray("[a]\r\n[b]\r\nk=1\r\n") << QStringLiteral("a") << QStringLiteral("n")
+            << QStringLiteral("1") << QByteArray("[a]\r\nn=1\r\n[b]\r\nk=1\r\n");
 
-        QTest::newRow("last line lacking its break") << QByteArray("[a]\r\nx=1") << QStringLiteral("a")
-                                                     << QStringLiteral("x") << QStringLiteral("2")
-                                                     << QByteArray("[a]\r\nx=2\r\n");
+        QTest::newRow("last line lacking its break")
+            << QByteArray("[a]\r\nx=1") << QStringLiteral("a") << QStringLiteral("x") << QStringLiteral("2")
+            << QByteArray("[a]\r\nx=2\r\n");
 
-        QTest::newRow("written as UTF-8") << QByteArray("[a]\r\n") << QStringLiteral("a") << QStringLiteral("Name")
-                                          << QStringLiteral("Caf\u00e9") << QByteArray("[a]\r\nName=Caf\xc3\xa9\r\n");
+        QTest::newRow("written as UTF-8")
+            << QByteArray("[a]\r\n") << QStringLiteral("a") << QStringLiteral("Name")
+            << QStringLiteral("Caf\u00e9") << QByteArray("[a]\r\nName=Caf\xc3\xa9\r\n");
     }
 
     void write()
@@ -185,8 +192,8 @@ private Q_SLOTS:
             TestFiles::makeReadOnlyFolder(m_dir->path(), true);
 
         QString error;
-        const bool written = ProfileFile::writeText(path, QStringLiteral("System"), QStringLiteral("Year"),
-                                                    QStringLiteral("1999"), &error);
+        const bool written = ProfileFile::writeText(
+            path, QStringLiteral("System"), QStringLiteral("Year"), QStringLiteral("1999"), &error);
         TestFiles::makeReadOnlyFolder(m_dir->path(), false);
         setFileAttributes(path, FileAttribute::Normal);
         QVERIFY(!written);
@@ -201,7 +208,7 @@ private Q_SLOTS:
         QVERIFY(TestFiles::write(parent, "x"));
         QString error;
         QVERIFY(!ProfileFile::writeText(parent + QStringLiteral("/krn.dll"), QStringLiteral("System"),
-                                        QStringLiteral("Year"), QStringLiteral("1"), &error));
+            QStringLiteral("Year"), QStringLiteral("1"), &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(TestFiles::read(parent), QByteArray("x"));
     }
@@ -214,7 +221,8 @@ private Q_SLOTS:
         QVERIFY(setFileAttributes(path, hidden));
         if (fileAttributes(path) != hidden)
             QSKIP("No extended attributes in the temporary folder");
-        QVERIFY(ProfileFile::writeText(path, QStringLiteral("System"), QStringLiteral("Year"), QStringLiteral("1")));
+        QVERIFY(ProfileFile::writeText(
+            path, QStringLiteral("System"), QStringLiteral("Year"), QStringLiteral("1")));
         QCOMPARE(fileAttributes(path), hidden);
     }
 

@@ -16,8 +16,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
         const QChar nul(0);
-        QTest::newRow("two pairs") << (QStringLiteral("Kronvel Files") + nul + QStringLiteral("*.krn") + nul +
-                                       QStringLiteral("All Files (*.*)") + nul + QStringLiteral("*.*"))
+        QTest::newRow("two pairs") << (QStringLiteral("Kronvel Files") + nul + QStringLiteral("*.krn") + nul
+            + QStringLiteral("All Files (*.*)") + nul + QStringLiteral("*.*"))
                                    << QStringLiteral("Kronvel Files (*.krn);;All Files (*.*)");
         QTest::newRow("trailing separator") << (QStringLiteral("Text") + nul + QStringLiteral("*.txt") + nul)
                                             << QStringLiteral("Text (*.txt)");
@@ -44,9 +44,9 @@ private Q_SLOTS:
         QCOMPARE(desktop.lastFilter(), QStringLiteral("Kronvel Files (*.krn)"));
         QCOMPARE(desktop.lastTitle(), QStringLiteral("Load"));
 
-        desktop.queueOpenResult({QStringLiteral("/lists/old.krn")});
+        desktop.queueOpenResult({ QStringLiteral("/lists/old.krn") });
         QCOMPARE(shell.openFileDialog(nullptr, QStringLiteral("Load"), filter, path, flag),
-                 QStringList(QStringLiteral("/lists/old.krn")));
+            QStringList(QStringLiteral("/lists/old.krn")));
         QCOMPARE(path, QStringLiteral("/lists"));
         QVERIFY(!flag);
     }
@@ -56,14 +56,14 @@ private Q_SLOTS:
         FakeDesktop desktop;
         const ProfileShell shell(desktop);
         const QString filter = QStringLiteral("Kronvel Files") + QChar(0) + QStringLiteral("*.krn");
-        QCOMPARE(shell.saveFileDialog(nullptr, QStringLiteral("Save As"), QString(), filter, QString(),
-                                      QStringLiteral("krn")),
-                 QString());
+        QCOMPARE(shell.saveFileDialog(
+                     nullptr, QStringLiteral("Save As"), QString(), filter, QString(), QStringLiteral("krn")),
+            QString());
         QCOMPARE(desktop.lastDefaultExtension(), QStringLiteral("krn"));
         desktop.queueSaveResult(QStringLiteral("/lists/new.krn"));
-        QCOMPARE(shell.saveFileDialog(nullptr, QStringLiteral("Save As"), QString(), filter, QString(),
-                                      QStringLiteral("krn")),
-                 QStringLiteral("/lists/new.krn"));
+        QCOMPARE(shell.saveFileDialog(
+                     nullptr, QStringLiteral("Save As"), QString(), filter, QString(), QStringLiteral("krn")),
+            QStringLiteral("/lists/new.krn"));
     }
 
     void colorAndAddress()
@@ -101,10 +101,11 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("krn.dll"));
         QCOMPARE(shell.readProfileText(path, QStringLiteral("System"), QStringLiteral("Year")), QString());
         QString error;
-        QVERIFY2(shell.writeProfileText(path, QStringLiteral("System"), QStringLiteral("Year"), QStringLiteral("2"),
-                                        &error),
-                 qPrintable(error));
-        QCOMPARE(shell.readProfileText(path, QStringLiteral("system"), QStringLiteral("YEAR")), QStringLiteral("2"));
+        QVERIFY2(shell.writeProfileText(
+                     path, QStringLiteral("System"), QStringLiteral("Year"), QStringLiteral("2"), &error),
+            qPrintable(error));
+        QCOMPARE(shell.readProfileText(path, QStringLiteral("system"), QStringLiteral("YEAR")),
+            QStringLiteral("2"));
     }
 };
 

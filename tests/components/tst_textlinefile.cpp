@@ -58,10 +58,13 @@ private Q_SLOTS:
         const QByteArray line = "Caf\xc3\xa9\t2020/01/01 00:00:00";
         QTest::newRow("new file uses LF") << QByteArray("<missing>") << QByteArray(line + "\n");
         QTest::newRow("empty file uses LF") << QByteArray() << QByteArray(line + "\n");
-        QTest::newRow("CRLF file keeps CRLF, old bytes kept") << kEvents << QByteArray(kEvents + line + "\r\n");
+        QTest::newRow("CRLF file keeps CRLF, old bytes kept")
+            << kEvents << QByteArray(kEvents + line + "\r\n");
         QTest::newRow("LF file") << QByteArray("a\tb\n") << QByteArray("a\tb\n" + line + "\n");
-        QTest::newRow("unended CRLF line is ended first") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n" + line + "\r\n");
-        QTest::newRow("unended single line is ended with LF") << QByteArray("a") << QByteArray("a\n" + line + "\n");
+        QTest::newRow("unended CRLF line is ended first")
+            << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n" + line + "\r\n");
+        QTest::newRow("unended single line is ended with LF")
+            << QByteArray("a") << QByteArray("a\n" + line + "\n");
     }
 
     void appendLine()
@@ -73,7 +76,7 @@ private Q_SLOTS:
             QVERIFY(TestFiles::write(path, before));
         QString error;
         QVERIFY2(TextLineFile().appendLine(path, QStringLiteral("Caf\u00e9\t2020/01/01 00:00:00"), &error),
-                 qPrintable(error));
+            qPrintable(error));
         QCOMPARE(TestFiles::read(path), after);
     }
 
@@ -97,8 +100,8 @@ private Q_SLOTS:
             << QStringLiteral("birthday party") << int(TextLineFile::Binary)
             << QByteArray("Birthday\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
                           "BIRTHDAY\t2013/01/01 00:00:00\r\n");
-        QTest::newRow("missing key leaves the file unchanged") << QStringLiteral("Nothing") << int(TextLineFile::Text)
-                                                               << kEvents;
+        QTest::newRow("missing key leaves the file unchanged")
+            << QStringLiteral("Nothing") << int(TextLineFile::Text) << kEvents;
         QTest::newRow("a prefix is no key") << QStringLiteral("Birth") << int(TextLineFile::Text) << kEvents;
     }
 
@@ -133,8 +136,8 @@ private Q_SLOTS:
             << QStringLiteral("BIRTHDAY") << int(TextLineFile::Text)
             << QByteArray("Jubil\xc3\xa9\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
                           "birthday party\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
-        QTest::newRow("missing key leaves the file unchanged") << QStringLiteral("Nothing") << int(TextLineFile::Text)
-                                                               << kEvents;
+        QTest::newRow("missing key leaves the file unchanged")
+            << QStringLiteral("Nothing") << int(TextLineFile::Text) << kEvents;
     }
 
     void renameKey()
@@ -146,7 +149,7 @@ private Q_SLOTS:
         QVERIFY(TestFiles::write(path, kEvents));
         QString error;
         QVERIFY2(TextLineFile().renameKey(path, oldKey, QStringLiteral("Jubil\u00e9"), kTab, compare, &error),
-                 qPrintable(error));
+            qPrintable(error));
         QCOMPARE(TestFiles::read(path), after);
     }
 
@@ -154,8 +157,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<TestFiles::Failure>("failure");
-        const std::pair<Change, const char*> changes[] = {
-            {Change::Append, "append"}, {Change::Remove, "remove"}, {Change::Rename, "rename"}};
+        const std::pair<Change, const char*> changes[]
+            = { { Change::Append, "append" }, { Change::Remove, "remove" }, { Change::Rename, "rename" } };
         for (const auto& [change, name] : changes) {
             QTest::addRow("%s, read-only file", name) << change << TestFiles::Failure::ReadOnlyFile;
             QTest::addRow("%s, read-only folder", name) << change << TestFiles::Failure::ReadOnlyFolder;
@@ -183,11 +186,12 @@ private Q_SLOTS:
             changed = lines.appendLine(path, QStringLiteral("New\t2020/01/01 00:00:00"), &error);
             break;
         case Change::Remove:
-            changed = lines.removeKeyedLine(path, QStringLiteral("Birthday"), kTab, TextLineFile::Binary, &error);
+            changed
+                = lines.removeKeyedLine(path, QStringLiteral("Birthday"), kTab, TextLineFile::Binary, &error);
             break;
         case Change::Rename:
-            changed = lines.renameKey(path, QStringLiteral("Birthday"), QStringLiteral("X"), kTab,
-                                      TextLineFile::Binary, &error);
+            changed = lines.renameKey(
+                path, QStringLiteral("Birthday"), QStringLiteral("X"), kTab, TextLineFile::Binary, &error);
             break;
         }
         TestFiles::makeReadOnlyFolder(m_dir->path(), false);
@@ -195,7 +199,8 @@ private Q_SLOTS:
         QVERIFY(!changed);
         QVERIFY(error.contains(path));
         QCOMPARE(TestFiles::read(path), kEvents);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList(QStringLiteral("events.dll")));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList(QStringLiteral("events.dll")));
     }
 
     void appendWhereNoFileCanBe()
@@ -204,7 +209,8 @@ private Q_SLOTS:
         const QString parent = file();
         QVERIFY(TestFiles::write(parent, kEvents));
         QString error;
-        QVERIFY(!TextLineFile().appendLine(parent + QStringLiteral("/works.dll"), QStringLiteral("w"), &error));
+        QVERIFY(
+            !TextLineFile().appendLine(parent + QStringLiteral("/works.dll"), QStringLiteral("w"), &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(TestFiles::read(parent), kEvents);
     }
@@ -213,8 +219,8 @@ private Q_SLOTS:
     {
         const QString path = file();
         QVERIFY(TestFiles::write(path, "Caf\xe9\tx\r\nJubil\xc3\xa9\ty\nlast"));
-        const QStringList expected{QStringLiteral("Caf\u00e9\tx"), QStringLiteral("Jubil\u00e9\ty"),
-                                   QStringLiteral("last")};
+        const QStringList expected { QStringLiteral("Caf\u00e9\tx"), QStringLiteral("Jubil\u00e9\ty"),
+            QStringLiteral("last") };
         QCOMPARE(TextLineFile::readLines(path), std::optional<QStringList>(expected));
 
         QByteArray bytes = TestFiles::read(path);

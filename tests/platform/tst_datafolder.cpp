@@ -34,12 +34,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("commandLine"); // relative to the temporary folder; empty for none
         QTest::addColumn<QString>("executable"); // likewise
         QTest::addColumn<QString>("expected"); // "<user>" for the per-user data folder
-        QTest::newRow("command line wins") << QStringLiteral("given") << QStringLiteral("bin") << QStringLiteral("given");
-        QTest::newRow("command line folder created") << QStringLiteral("new/deeper") << QString()
-                                                     << QStringLiteral("new/deeper");
-        QTest::newRow("writable executable folder") << QString() << QStringLiteral("bin") << QStringLiteral("bin");
-        QTest::newRow("no executable folder") << QString() << QStringLiteral("missing") << QStringLiteral("<user>");
-        QTest::newRow("executable path is a file") << QString() << QStringLiteral("file") << QStringLiteral("<user>");
+        QTest::newRow("command line wins")
+            << QStringLiteral("given") << QStringLiteral("bin") << QStringLiteral("given");
+        QTest::newRow("command line folder created")
+            << QStringLiteral("new/deeper") << QString() << QStringLiteral("new/deeper");
+        QTest::newRow("writable executable folder")
+            << QString() << QStringLiteral("bin") << QStringLiteral("bin");
+        QTest::newRow("no executable folder")
+            << QString() << QStringLiteral("missing") << QStringLiteral("<user>");
+        QTest::newRow("executable path is a file")
+            << QString() << QStringLiteral("file") << QStringLiteral("<user>");
     }
 
     void resolve()
@@ -53,8 +57,8 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
 
-        const QString folder = resolveDataFolder(commandLine.isEmpty() ? QString() : base.filePath(commandLine),
-                                                 base.filePath(executable));
+        const QString folder = resolveDataFolder(
+            commandLine.isEmpty() ? QString() : base.filePath(commandLine), base.filePath(executable));
         const QString wanted = expected == u"<user>"
             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
             : base.filePath(expected);
@@ -79,9 +83,11 @@ private Q_SLOTS:
         mine.close();
 
         QString error;
-        QVERIFY2(::installShippedFiles(folder.path(), QStringLiteral(":/shipped"), &error), qPrintable(error));
+        QVERIFY2(
+            ::installShippedFiles(folder.path(), QStringLiteral(":/shipped"), &error), qPrintable(error));
         QCOMPARE(readBytes(tips), QByteArray("[Message & Text]\r\nNEED EVENT=Mine\r\n"));
-        QCOMPARE(readBytes(folder.filePath(QStringLiteral("menus.dll"))), QByteArray("[frmPubMain]\nmene=&Event\n"));
+        QCOMPARE(readBytes(folder.filePath(QStringLiteral("menus.dll"))),
+            QByteArray("[frmPubMain]\nmene=&Event\n"));
         QCOMPARE(readBytes(folder.filePath(QStringLiteral("help/index.html"))), QByteArray("<p>help</p>\n"));
         // Resources are read-only; the copies must not be.
         QCOMPARE(fileAttributes(folder.filePath(QStringLiteral("menus.dll"))), int(FileAttribute::Normal));
@@ -89,7 +95,8 @@ private Q_SLOTS:
 
     void dataFilePath()
     {
-        QCOMPARE(::dataFilePath(QStringLiteral("/data"), QStringLiteral("krn.dll")), QStringLiteral("/data/krn.dll"));
+        QCOMPARE(::dataFilePath(QStringLiteral("/data"), QStringLiteral("krn.dll")),
+            QStringLiteral("/data/krn.dll"));
     }
 
 private:

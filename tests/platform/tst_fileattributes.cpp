@@ -21,7 +21,8 @@ QString makeFile(const QTemporaryDir& dir, const QString& name)
 QByteArray storedText(const QString& path)
 {
     char buffer[64] = {};
-    const ssize_t length = ::getxattr(QFile::encodeName(path).constData(), "user.DOSATTRIB", buffer, sizeof buffer);
+    const ssize_t length
+        = ::getxattr(QFile::encodeName(path).constData(), "user.DOSATTRIB", buffer, sizeof buffer);
     return length < 0 ? QByteArray() : QByteArray(buffer, int(length));
 }
 
@@ -54,11 +55,14 @@ private Q_SLOTS:
         QTest::newRow("normal") << int(FileAttribute::Normal) << QByteArray();
         QTest::newRow("hidden") << int(FileAttribute::Hidden) << QByteArray("0x2");
         QTest::newRow("system") << int(FileAttribute::System) << QByteArray("0x4");
-        QTest::newRow("hidden and system") << int(FileAttribute::Hidden | FileAttribute::System) << QByteArray("0x6");
+        QTest::newRow("hidden and system")
+            << int(FileAttribute::Hidden | FileAttribute::System) << QByteArray("0x6");
         QTest::newRow("read-only") << int(FileAttribute::ReadOnly) << QByteArray();
-        QTest::newRow("all three") << int(FileAttribute::ReadOnly | FileAttribute::Hidden | FileAttribute::System)
+        QTest::newRow("all three") << int(
+            FileAttribute::ReadOnly | FileAttribute::Hidden | FileAttribute::System)
                                    << QByteArray("0x6");
-        QTest::newRow("archive and hidden") << int(FileAttribute::Archive | FileAttribute::Hidden) << QByteArray("0x22");
+        QTest::newRow("archive and hidden")
+            << int(FileAttribute::Archive | FileAttribute::Hidden) << QByteArray("0x22");
     }
 
     void roundTrip()
@@ -76,7 +80,8 @@ private Q_SLOTS:
     void normalClearsEverything()
     {
         const QString path = makeFile(m_dir, QStringLiteral("cleared"));
-        QVERIFY(setFileAttributes(path, FileAttribute::ReadOnly | FileAttribute::Hidden | FileAttribute::System));
+        QVERIFY(
+            setFileAttributes(path, FileAttribute::ReadOnly | FileAttribute::Hidden | FileAttribute::System));
         QString error;
         QVERIFY2(setFileAttributes(path, FileAttribute::Normal, &error), qPrintable(error));
         QCOMPARE(fileAttributes(path), int(FileAttribute::Normal));

@@ -72,7 +72,8 @@ private Q_SLOTS:
         QTest::newRow("overwrites") << QByteArray("old") << 0 << true << true;
         QTest::newRow("overwrites hidden") << QByteArray("old") << int(FileAttribute::Hidden) << true << true;
         QTest::newRow("no overwrite") << QByteArray("old") << 0 << false << false;
-        QTest::newRow("read-only destination") << QByteArray("old") << int(FileAttribute::ReadOnly) << true << false;
+        QTest::newRow("read-only destination")
+            << QByteArray("old") << int(FileAttribute::ReadOnly) << true << false;
     }
 
     void copyFile()
@@ -108,7 +109,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("force");
         QTest::addColumn<bool>("deleted");
         QTest::newRow("normal") << 0 << false << true;
-        QTest::newRow("hidden and system") << int(FileAttribute::Hidden | FileAttribute::System) << false << true;
+        QTest::newRow("hidden and system")
+            << int(FileAttribute::Hidden | FileAttribute::System) << false << true;
         QTest::newRow("read-only refused") << int(FileAttribute::ReadOnly) << false << false;
         QTest::newRow("read-only forced") << int(FileAttribute::ReadOnly) << true << true;
     }
@@ -142,7 +144,8 @@ private Q_SLOTS:
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.dll")));
         const auto names = m_files.filesIn(m_dir->path());
         QVERIFY(names.has_value());
-        QCOMPARE(*names, (QStringList{QStringLiteral(".hidden"), QStringLiteral("A.DLL"), QStringLiteral("b.dll")}));
+        QCOMPARE(*names,
+            (QStringList { QStringLiteral(".hidden"), QStringLiteral("A.DLL"), QStringLiteral("b.dll") }));
     }
 
     void filesInMissingFolder()

@@ -74,9 +74,11 @@ private Q_SLOTS:
                                          << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
                                          << int(QMessageBox::Cancel) << int(MessageBoxes::Answer::Cancel);
         QTest::newRow("information") << int(MessageBoxes::Icon::Information) << int(QMessageBox::Information)
-                                     << int(QMessageBox::Ok) << int(QMessageBox::Ok) << int(MessageBoxes::Answer::Ok);
+                                     << int(QMessageBox::Ok) << int(QMessageBox::Ok)
+                                     << int(MessageBoxes::Answer::Ok);
         QTest::newRow("warning") << int(MessageBoxes::Icon::Warning) << int(QMessageBox::Warning)
-                                 << int(QMessageBox::Ok) << int(QMessageBox::Ok) << int(MessageBoxes::Answer::Ok);
+                                 << int(QMessageBox::Ok) << int(QMessageBox::Ok)
+                                 << int(MessageBoxes::Answer::Ok);
     }
 
     void boxes()
@@ -101,7 +103,8 @@ private Q_SLOTS:
             box->button(QMessageBox::StandardButton(pressed))->click();
         });
         QtMessageBoxes boxes;
-        QCOMPARE(int(boxes.show(nullptr, QStringLiteral("Clear all events?"), MessageBoxes::Icon(icon))), answer);
+        QCOMPARE(
+            int(boxes.show(nullptr, QStringLiteral("Clear all events?"), MessageBoxes::Icon(icon))), answer);
         QCOMPARE(title, QStringLiteral("Kronvel"));
         QCOMPARE(text, QStringLiteral("Clear all events?"));
         QCOMPARE(shownIcon, expectedIcon);
@@ -120,7 +123,8 @@ private Q_SLOTS:
             dialog->accept();
         });
         QtMessageBoxes boxes;
-        QCOMPARE(boxes.input(nullptr, QStringLiteral("Find:"), QString()), std::optional<QString>(QStringLiteral("typed")));
+        QCOMPARE(boxes.input(nullptr, QStringLiteral("Find:"), QString()),
+            std::optional<QString>(QStringLiteral("typed")));
         QCOMPARE(title, QStringLiteral("Kronvel"));
 
         whenModalShown([](QWidget* modal) {

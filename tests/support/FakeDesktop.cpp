@@ -10,8 +10,8 @@ QStringList FakeDesktop::openFileNames(QWidget*, const QString& title, const QSt
     return m_openResults.isEmpty() ? QStringList() : m_openResults.dequeue();
 }
 
-QString FakeDesktop::saveFileName(QWidget*, const QString& title, const QString& filter,
-                                  const QString& defaultExtension)
+QString FakeDesktop::saveFileName(
+    QWidget*, const QString& title, const QString& filter, const QString& defaultExtension)
 {
     m_calls.append(QStringLiteral("save"));
     m_lastTitle = title;
@@ -42,6 +42,6 @@ quintptr FakeDesktop::findWindow(const QString& title)
 bool FakeDesktop::sendWindowMessage(quintptr window, int message, quintptr, quintptr)
 {
     m_calls.append(QStringLiteral("message"));
-    m_messages.append({window, message});
+    m_messages.append({ window, message });
     return TopLevelWindows::send(window, message);
 }

@@ -2,7 +2,7 @@
 
 MessageBoxes::Answer FakeMessageBoxes::show(QWidget*, const QString& text, Icon icon)
 {
-    m_shown.append({false, text, icon, QString()});
+    m_shown.append({ false, text, icon, QString() });
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
     return icon == Icon::Question ? Answer::Cancel : Answer::Ok;
@@ -10,7 +10,7 @@ MessageBoxes::Answer FakeMessageBoxes::show(QWidget*, const QString& text, Icon 
 
 std::optional<QString> FakeMessageBoxes::input(QWidget*, const QString& prompt, const QString& defaultText)
 {
-    m_shown.append({true, prompt, Icon::Information, defaultText});
+    m_shown.append({ true, prompt, Icon::Information, defaultText });
     if (!m_inputs.isEmpty())
         return m_inputs.dequeue();
     return std::nullopt;
