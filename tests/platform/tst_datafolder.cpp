@@ -29,6 +29,12 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
     }
 
+    void cleanupTestCase()
+    {
+        // Test mode points the per-user folder into ~/.qttest; leave nothing behind there.
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    }
+
     void resolve_data()
     {
         QTest::addColumn<QString>("commandLine"); // relative to the temporary folder; empty for none
