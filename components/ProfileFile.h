@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class QIODevice;
 
@@ -15,6 +18,10 @@ namespace ProfileFile {
 // The stored text; empty when the file, section or key is absent.
 QString readText(const QString& path, const QString& section, const QString& key);
 QString readText(QIODevice& device, const QString& section, const QString& key);
+
+// The keys and values of a section in file order; of duplicate keys only the first.
+QList<std::pair<QString, QString>> readSection(const QString& path, const QString& section);
+QList<std::pair<QString, QString>> readSection(QIODevice& device, const QString& section);
 
 // Creates a missing file, section or key. On failure the file is left as it was.
 bool writeText(const QString& path, const QString& section, const QString& key, const QString& value,

@@ -1,0 +1,111 @@
+#include "components/TextLineFile.h"
+
+#include "components/FileReplace.h"
+#include "components/RawLines.h"
+#include "components/TextDecoding.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+namespace {
+
+Qt::CaseSensitivity sensitivity(int compare)
+{
+    return compare == TextLineFile::Text ? Qt::CaseInsensitive : Qt::CaseSensitive;
+}
+
+// The key of a decoded line: the text before the first separator, or the whole line.
+QString keyOf(const QString& line, const QString& separator)
+{
+    const qsizetype at = separator.isEmpty() ? -1 : line.indexOf(separator);
+    return at < 0 ? line : line.left(at);
+}
+
+bool hasKey(const QByteArray& rawLine, const QString& key, const QString& separator, int compare)
+{
+    return keyOf(decodeLine(rawLine), separator).compare(key, sensitivity(compare)) == 0;
+}
+
+bool readFile(const QString& path, RawLines* file, QString* error)
+{
+    QByteArray bytes;
+    if (!FileReplace::readAll(path, &bytes, error))
+        return false;
+    *file = RawLines::split(bytes);
+    return true;
+}
+
+} // namespace
+
+int TextLineFile::countLines(const QString& path) const
+{
+    QByteArray bytes;
+    if (!FileReplace::readAll(path, &bytes, nullptr))
+        return 0;
+    return int(RawLines::split(bytes).lines.size());
+}
+
+bool TextLineFile::appendLine(const QString& path, const QString& line, QString* error) const
+{
+    QByteArray bytes;
+    if (!FileReplace::readAll(path, &bytes, error))
+        return false;
+    // Only bytes are added: the lines already there stay exactly as they were.
+    const QByteArray ending = RawLines::split(bytes).ending;
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += ending;
+    bytes += line.toUtf8() + ending;
+    return FileReplace::replace(path, bytes, error);
+}
+
+bool TextLineFile::removeKeyedLine(
+    const QString& path, const QString& key, const QString& separator, int compare, QString* error) const
+{
+    RawLines file;
+    if (!readFile(path, &file, error))
+        return false;
+    const qsizetype before = file.lines.size();
+    file.lines.removeIf([&](const QByteArray& raw) { return hasKey(raw, key, separator, compare); });
+    if (file.lines.size() == before)
+        return true; // nothing to remove: the file is not touched at all
+    return FileReplace::replace(path, file.join(), error);
+}
+
+bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const QString& newKey,
+    const QString& separator, int compare, QString* error) const
+{
+    RawLines file;
+    if (!readFile(path, &file, error))
+        return false;
+    // Keys are unique, so the first line with the old key is the one meant.
+    for (QByteArray& raw : file.lines) {
+        if (!hasKey(raw, oldKey, separator, compare))
+            continue;
+        const QString line = decodeLine(raw);
+        raw = (newKey + line.mid(keyOf(line, separator).size())).toUtf8();
+        return FileReplace::replace(path, file.join(), error);
+    }
+    return true;
+}
+
+std::optional<QStringList> TextLineFile::readLines(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return readLines(file);
+}
+
+QStringList TextLineFile::readLines(QIODevice& device)
+{
+    QStringList lines;
+    const RawLines file = RawLines::split(device.readAll());
+    lines.reserve(file.lines.size());
+    for (const QByteArray& raw : file.lines)
+        lines.append(decodeLine(raw));
+    return lines;
+}

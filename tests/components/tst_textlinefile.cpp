@@ -1,0 +1,243 @@
+#include "components/TextLineFile.h"
+
+#include "TestFiles.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// An events file as the original wrote it: CRLF lines, Windows-1252 names.
+const QByteArray kEvents = "Birthday\t2010/01/01 12:00:00\r\n"
+                           "Caf\xe9\t2011/02/03 04:05:06\r\n"
+                           "birthday party\t2012/01/01 00:00:00\r\n"
+                           "BIRTHDAY\t2013/01/01 00:00:00\r\n";
+
+const QString kTab = QStringLiteral("\t");
+
+enum class Change { Append, Remove, Rename };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TestTextLineFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+
+    void countLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty file") << QByteArray() << 0;
+        QTest::newRow("missing file") << QByteArray("<missing>") << 0;
+        QTest::newRow("one LF line") << QByteArray("a\n") << 1;
+        QTest::newRow("CRLF lines") << kEvents << 4;
+        QTest::newRow("last line without a break") << QByteArray("a\nb") << 2;
+        QTest::newRow("blank line counts") << QByteArray("a\r\n\r\nb\r\n") << 3;
+    }
+
+    void countLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, count);
+        const QString path = file();
+        if (bytes != "<missing>")
+            QVERIFY(TestFiles::write(path, bytes));
+        QCOMPARE(TextLineFile().countLines(path), count);
+    }
+
+    void appendLine_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray line = "Caf\xc3\xa9\t2020/01/01 00:00:00";
+        QTest::newRow("new file uses LF") << QByteArray("<missing>") << QByteArray(line + "\n");
+        QTest::newRow("empty file uses LF") << QByteArray() << QByteArray(line + "\n");
+        QTest::newRow("CRLF file keeps CRLF, old bytes kept")
+            << kEvents << QByteArray(kEvents + line + "\r\n");
+        QTest::newRow("LF file") << QByteArray("a\tb\n") << QByteArray("a\tb\n" + line + "\n");
+        QTest::newRow("unended CRLF line is ended first")
+            << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n" + line + "\r\n");
+        QTest::newRow("unended single line is ended with LF")
+            << QByteArray("a") << QByteArray("a\n" + line + "\n");
+    }
+
+    void appendLine()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const QString path = file();
+        if (before != "<missing>")
+            QVERIFY(TestFiles::write(path, before));
+        QString error;
+        QVERIFY2(TextLineFile().appendLine(path, QStringLiteral("Caf\u00e9\t2020/01/01 00:00:00"), &error),
+            qPrintable(error));
+        QCOMPARE(TestFiles::read(path), after);
+    }
+
+    void removeKeyedLine_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("compare");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("binary compare is exact")
+            << QStringLiteral("Birthday") << int(TextLineFile::Binary)
+            << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\nbirthday party\t2012/01/01 00:00:00\r\n"
+                          "BIRTHDAY\t2013/01/01 00:00:00\r\n");
+        QTest::newRow("text compare ignores case")
+            << QStringLiteral("birthday") << int(TextLineFile::Text)
+            << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\nbirthday party\t2012/01/01 00:00:00\r\n");
+        QTest::newRow("Windows-1252 key")
+            << QStringLiteral("Caf\u00e9") << int(TextLineFile::Binary)
+            << QByteArray("Birthday\t2010/01/01 12:00:00\r\nbirthday party\t2012/01/01 00:00:00\r\n"
+                          "BIRTHDAY\t2013/01/01 00:00:00\r\n");
+        QTest::newRow("key is the whole text before the tab")
+            << QStringLiteral("birthday party") << int(TextLineFile::Binary)
+            << QByteArray("Birthday\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
+                          "BIRTHDAY\t2013/01/01 00:00:00\r\n");
+        QTest::newRow("missing key leaves the file unchanged")
+            << QStringLiteral("Nothing") << int(TextLineFile::Text) << kEvents;
+        QTest::newRow("a prefix is no key") << QStringLiteral("Birth") << int(TextLineFile::Text) << kEvents;
+    }
+
+    void removeKeyedLine()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, compare);
+        QFETCH(QByteArray, after);
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, kEvents));
+        QString error;
+        QVERIFY2(TextLineFile().removeKeyedLine(path, key, kTab, compare, &error), qPrintable(error));
+        QCOMPARE(TestFiles::read(path), after);
+    }
+
+    void removeFromMissingFile()
+    {
+        QVERIFY(TextLineFile().removeKeyedLine(file(), QStringLiteral("a"), kTab, TextLineFile::Binary));
+        QVERIFY(!QFile::exists(file()));
+    }
+
+    void renameKey_data()
+    {
+        QTest::addColumn<QString>("oldKey");
+        QTest::addColumn<int>("compare");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("in place, rest unchanged")
+            << QStringLiteral("birthday party") << int(TextLineFile::Binary)
+            << QByteArray("Birthday\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
+                          "Jubil\xc3\xa9\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
+        QTest::newRow("text compare renames the first match")
+            << QStringLiteral("BIRTHDAY") << int(TextLineFile::Text)
+            << QByteArray("Jubil\xc3\xa9\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
+                          "birthday party\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
+        QTest::newRow("missing key leaves the file unchanged")
+            << QStringLiteral("Nothing") << int(TextLineFile::Text) << kEvents;
+    }
+
+    void renameKey()
+    {
+        QFETCH(QString, oldKey);
+        QFETCH(int, compare);
+        QFETCH(QByteArray, after);
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, kEvents));
+        QString error;
+        QVERIFY2(TextLineFile().renameKey(path, oldKey, QStringLiteral("Jubil\u00e9"), kTab, compare, &error),
+            qPrintable(error));
+        QCOMPARE(TestFiles::read(path), after);
+    }
+
+    void failedChangeKeepsFile_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<TestFiles::Failure>("failure");
+        const std::pair<Change, const char*> changes[]
+            = { { Change::Append, "append" }, { Change::Remove, "remove" }, { Change::Rename, "rename" } };
+        for (const auto& [change, name] : changes) {
+            QTest::addRow("%s, read-only file", name) << change << TestFiles::Failure::ReadOnlyFile;
+            QTest::addRow("%s, read-only folder", name) << change << TestFiles::Failure::ReadOnlyFolder;
+        }
+    }
+
+    void failedChangeKeepsFile()
+    {
+        QFETCH(Change, change);
+        QFETCH(TestFiles::Failure, failure);
+        if (failure == TestFiles::Failure::ReadOnlyFolder && TestFiles::runsAsRoot())
+            QSKIP("Running as root: a read-only folder does not stop root's writes");
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, kEvents));
+        if (failure == TestFiles::Failure::ReadOnlyFile)
+            QVERIFY(setFileAttributes(path, FileAttribute::ReadOnly));
+        else
+            TestFiles::makeReadOnlyFolder(m_dir->path(), true);
+
+        const TextLineFile lines;
+        QString error;
+        bool changed = false;
+        switch (change) {
+        case Change::Append:
+            changed = lines.appendLine(path, QStringLiteral("New\t2020/01/01 00:00:00"), &error);
+            break;
+        case Change::Remove:
+            changed
+                = lines.removeKeyedLine(path, QStringLiteral("Birthday"), kTab, TextLineFile::Binary, &error);
+            break;
+        case Change::Rename:
+            changed = lines.renameKey(
+                path, QStringLiteral("Birthday"), QStringLiteral("X"), kTab, TextLineFile::Binary, &error);
+            break;
+        }
+        TestFiles::makeReadOnlyFolder(m_dir->path(), false);
+        setFileAttributes(path, FileAttribute::Normal);
+        QVERIFY(!changed);
+        QVERIFY(error.contains(path));
+        QCOMPARE(TestFiles::read(path), kEvents);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList(QStringLiteral("events.dll")));
+    }
+
+    void appendWhereNoFileCanBe()
+    {
+        // A path whose parent is a regular file fails for every user, root included.
+        const QString parent = file();
+        QVERIFY(TestFiles::write(parent, kEvents));
+        QString error;
+        QVERIFY(
+            !TextLineFile().appendLine(parent + QStringLiteral("/works.dll"), QStringLiteral("w"), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(TestFiles::read(parent), kEvents);
+    }
+
+    void readLines()
+    {
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, "Caf\xe9\tx\r\nJubil\xc3\xa9\ty\nlast"));
+        const QStringList expected { QStringLiteral("Caf\u00e9\tx"), QStringLiteral("Jubil\u00e9\ty"),
+            QStringLiteral("last") };
+        QCOMPARE(TextLineFile::readLines(path), std::optional<QStringList>(expected));
+
+        QByteArray bytes = TestFiles::read(path);
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        QCOMPARE(TextLineFile::readLines(device), expected);
+
+        QString error;
+        QVERIFY(!TextLineFile::readLines(m_dir->filePath(QStringLiteral("none")), &error).has_value());
+        QVERIFY(!error.isEmpty());
+    }
+
+private:
+    QString file() const { return m_dir->filePath(QStringLiteral("events.dll")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestTextLineFile)
+#include "tst_textlinefile.moc"
