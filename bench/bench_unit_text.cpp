@@ -1,7 +1,7 @@
 // Prints what one unit text and the seven texts of one list row cost.
-#include "SpanSeconds.h"
-#include "TimeUnit.h"
-#include "UnitText.h"
+#include "core/SpanSeconds.h"
+#include "core/TimeUnit.h"
+#include "core/UnitText.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

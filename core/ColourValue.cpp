@@ -1,4 +1,4 @@
-#include "ColourValue.h"
+#include "core/ColourValue.h"
 
 #include <QPalette>
 

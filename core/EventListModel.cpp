@@ -1,7 +1,7 @@
-#include "EventListModel.h"
+#include "core/EventListModel.h"
 
-#include "SpanSeconds.h"
-#include "UnitText.h"
+#include "core/SpanSeconds.h"
+#include "core/UnitText.h"
 
 #include <algorithm>
 #include <cstdlib>

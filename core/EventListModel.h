@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Moment.h"
-#include "TimeUnit.h"
+#include "core/Moment.h"
+#include "core/TimeUnit.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "SpanSeconds.h"
+#include "core/SpanSeconds.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Moment.h"
+#include "core/Moment.h"
 
 #include <QStringView>
 #include <cstdint>

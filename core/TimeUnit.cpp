@@ -1,4 +1,4 @@
-#include "TimeUnit.h"
+#include "core/TimeUnit.h"
 
 double unitAmount(std::int64_t seconds, TimeUnit unit)
 {

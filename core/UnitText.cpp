@@ -1,4 +1,4 @@
-#include "UnitText.h"
+#include "core/UnitText.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "DataFiles.h"
+#include "stores/DataFiles.h"
 
-#include "DataFolder.h"
-#include "FileAttributes.h"
-#include "FileSystem.h"
+#include "platform/DataFolder.h"
+#include "platform/FileAttributes.h"
+#include "platform/FileSystem.h"
 
 bool ensureDataFiles(const QString& folder, const FileSystem& fileSystem, QString* error)
 {

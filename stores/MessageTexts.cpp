@@ -1,8 +1,8 @@
-#include "MessageTexts.h"
+#include "stores/MessageTexts.h"
 
-#include "DataFiles.h"
-#include "DataFolder.h"
-#include "ProfileFile.h"
+#include "stores/DataFiles.h"
+#include "platform/DataFolder.h"
+#include "components/ProfileFile.h"
 
 QString messageText(const QString& folder, const QString& key)
 {

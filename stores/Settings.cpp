@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "stores/Settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimeUnit.h"
+#include "core/TimeUnit.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
-#include "SettingsFile.h"
+#include "stores/SettingsFile.h"
 
-#include "ProfileFile.h"
+#include "components/ProfileFile.h"
 
 Settings SettingsFile::read() const
 {

@@ -1,5 +1,5 @@
-#include "ColourValue.h"
-#include "EventListModel.h"
+#include "core/ColourValue.h"
+#include "core/EventListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "Moment.h"
+#include "core/Moment.h"
 
 #include <QDateTime>
 #include <QTest>

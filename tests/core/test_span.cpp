@@ -1,7 +1,7 @@
-#include "Moment.h"
-#include "SpanSeconds.h"
-#include "TimeUnit.h"
-#include "UnitText.h"
+#include "core/Moment.h"
+#include "core/SpanSeconds.h"
+#include "core/TimeUnit.h"
+#include "core/UnitText.h"
 
 #include <QLocale>
 #include <QTest>

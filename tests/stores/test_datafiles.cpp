@@ -1,7 +1,7 @@
-#include "DataFiles.h"
-#include "FileAttributes.h"
-#include "FileSystem.h"
-#include "MessageTexts.h"
+#include "stores/DataFiles.h"
+#include "platform/FileAttributes.h"
+#include "platform/FileSystem.h"
+#include "stores/MessageTexts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "ProfileFile.h"
-#include "SettingsFile.h"
+#include "components/ProfileFile.h"
+#include "stores/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

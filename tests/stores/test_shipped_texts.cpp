@@ -1,5 +1,5 @@
-#include "MessageTexts.h"
-#include "ProfileFile.h"
+#include "stores/MessageTexts.h"
+#include "components/ProfileFile.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,0 +1,97 @@
+#include "stores/EventsFile.h"
+
+#include "stores/DataFiles.h"
+#include "platform/DataFolder.h"
+#include "core/EventListModel.h"
+#include "platform/FileAttributes.h"
+#include "platform/FileSystem.h"
+#include "core/SpanSeconds.h"
+#include "components/TextLineFile.h"
+
+#include <QSet>
+
+namespace {
+
+const QString tab = QStringLiteral("\t");
+
+} // namespace
+
+EventsFile::EventsFile(QString folder, const TextLineFile& lines, const FileSystem& fileSystem)
+    : m_folder(std::move(folder))
+    , m_lines(lines)
+    , m_fileSystem(fileSystem)
+{
+}
+
+QString EventsFile::path() const
+{
+    return dataFilePath(m_folder, DataFileName::events);
+}
+
+bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) const
+{
+    model.clear();
+    bool ok = true;
+    if (m_lines.countLines(path()) < 1) {
+        ok = m_lines.appendLine(path(), u"Birth (for test)" % tab % u"1975/09/21 00:00:00", error)
+            && m_lines.appendLine(path(), u"Marrying (for test)" % tab % u"2010/01/01 12:00:00", error);
+    }
+    const auto lines = TextLineFile::readLines(path(), ok ? error : nullptr);
+    if (!lines)
+        return false;
+
+    QVector<EventListModel::Event> events;
+    events.reserve(lines->size());
+    QSet<QString> names;
+    names.reserve(lines->size());
+    for (const QString& line : *lines) {
+        const qsizetype separator = line.indexOf(u'\t');
+        if (separator < 0)
+            continue;
+        const QString name = line.left(separator);
+        const auto moment = Moment::parse(QStringView(line).mid(separator + 1));
+        if (!moment)
+            continue;
+        const QString key = name.trimmed().toCaseFolded();
+        if (names.contains(key))
+            continue;
+        names.insert(key);
+        const bool past = secondsUntilNow(*moment, now) > 0;
+        events.push_back({ name, past ? QStringLiteral("Past") : QStringLiteral("Future"), *moment });
+    }
+    model.setEvents(std::move(events));
+    model.refreshAll(now);
+    return ok;
+}
+
+bool EventsFile::append(const QString& name, const QString& dateTimeText, QString* error) const
+{
+    return m_lines.appendLine(path(), name % tab % dateTimeText, error);
+}
+
+bool EventsFile::remove(const QString& name, QString* error) const
+{
+    return m_lines.removeKeyedLine(path(), name, tab, TextLineFile::Binary, error);
+}
+
+bool EventsFile::clear(QString* error) const
+{
+    if (m_fileSystem.fileExists(path()) && !m_fileSystem.deleteFile(path(), false, error))
+        return false;
+    return m_fileSystem.createTextFile(path(), true, error);
+}
+
+bool EventsFile::saveAs(const QString& destination, QString* error) const
+{
+    // A destination that does not exist yet has no attributes to clear.
+    m_fileSystem.setAttributes(destination, FileAttribute::Normal);
+    if (!m_fileSystem.copyFile(path(), destination, true, error))
+        return false;
+    return m_fileSystem.setAttributes(destination, FileAttribute::Normal, error);
+}
+
+bool EventsFile::replaceWith(const QString& source, QString* error) const
+{
+    m_fileSystem.setAttributes(path(), FileAttribute::Normal);
+    return m_fileSystem.copyFile(source, path(), true, error);
+}

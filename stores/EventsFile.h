@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class EventListModel;
+class FileSystem;
+class Moment;
+class TextLineFile;
+
+// The events file: one event per line, the name, a tab and the date-time text. The events
+// list is the only copy in memory; every change is written through at once, line by line.
+class EventsFile
+{
+public:
+    EventsFile(QString folder, const TextLineFile& lines, const FileSystem& fileSystem);
+
+    QString path() const;
+
+    // Refills the list from the file, writing the two sample events into a file without lines.
+    // A line whose name repeats an earlier one (ignoring case and surrounding blanks) stays in
+    // the file but is not listed; a line without a tab or with an unreadable date is skipped.
+    // Each event is typed "Past" when it lies before now, else "Future", and counted to now.
+    bool load(EventListModel& model, const Moment& now, QString* error = nullptr) const;
+
+    bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
+    bool remove(const QString& name, QString* error = nullptr) const;
+    // Leaves the file existing and empty.
+    bool clear(QString* error = nullptr) const;
+
+    // A byte-for-byte copy of the events file, with normal attributes.
+    bool saveAs(const QString& destination, QString* error = nullptr) const;
+    // Replaces the events file with a copy of source, taken unexamined; the caller reloads.
+    bool replaceWith(const QString& source, QString* error = nullptr) const;
+
+private:
+    QString m_folder;
+    const TextLineFile& m_lines;
+    const FileSystem& m_fileSystem;
+};
