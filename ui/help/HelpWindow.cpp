@@ -169,7 +169,7 @@ void HelpWindow::showStart(const QString& startPage)
     const QUrl index = start.resolved(QUrl(QStringLiteral("index.html")));
     m_home = helpPageExists(index) ? index : start;
     m_browser->setSource(start);
-    syncWithPage();
+    syncWithPage(start);
 }
 
 void HelpWindow::followContents(int row)
@@ -182,9 +182,10 @@ void HelpWindow::followContents(int row)
         openLink(target);
 }
 
-void HelpWindow::syncWithPage()
+void HelpWindow::syncWithPage(const QUrl& shown)
 {
-    const QString page = currentPage().fileName();
+    // Takes the page from the signal: the browser announces a new page before source() has it.
+    const QString page = shown.fileName();
     const QList<HelpTopic> topics = helpTopics();
     int row = -1;
     for (int i = 0; i < topics.size(); ++i) {

@@ -35,7 +35,7 @@ private:
     void buildShortcuts();
     void showStart(const QString& startPage);
     void followContents(int row);
-    void syncWithPage();
+    void syncWithPage(const QUrl& shown);
 
     LinkOpener m_openExternal;
     QUrl m_home;
