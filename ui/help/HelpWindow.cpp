@@ -85,6 +85,7 @@ void HelpWindow::buildLayout()
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("find"));
     m_find->setPlaceholderText(QStringLiteral("Find in page (Ctrl+F)"));
+    m_find->setMinimumWidth(220);
     m_find->setClearButtonEnabled(true);
     m_find->setMaximumWidth(260);
     m_findStatus = new QLabel(this);
@@ -102,6 +103,7 @@ void HelpWindow::buildLayout()
     m_contents->setObjectName(QStringLiteral("contents"));
     for (const HelpTopic& topic : helpTopics())
         m_contents->addItem(topic.title);
+    m_contents->setSpacing(3);
     m_contents->setMinimumWidth(180);
     m_contents->setMaximumWidth(280);
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -260,6 +261,31 @@ private Q_SLOTS:
         QTest::keyClicks(find, QStringLiteral("zzqx"));
         QVERIFY(!browser->textCursor().hasSelection());
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("findStatus"))->text(), QStringLiteral("Not found"));
+    }
+
+    // Not a check: with KRN_SCREENSHOT_DIR set, saves pictures of the window for people to look at.
+    void screenshot_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("contents") << QStringLiteral("index.html");
+        QTest::newRow("events") << QStringLiteral("events.html");
+        QTest::newRow("commands") << QStringLiteral("commands.html");
+    }
+
+    void screenshot()
+    {
+        const QString folder = qEnvironmentVariable("KRN_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("KRN_SCREENSHOT_DIR is not set");
+        QFETCH(QString, page);
+        QTemporaryDir dir;
+        installPages(dir);
+        HelpWindow window(dir.filePath(QStringLiteral("help/") + page), {});
+        window.resize(1100, 720);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString name = QStringLiteral("help-") + QFileInfo(page).baseName() + QStringLiteral(".png");
+        QVERIFY(window.grab().save(QDir(folder).filePath(name)));
     }
 };
 
