@@ -6,7 +6,7 @@
 // One entry of the help window's contents list: a page file name and the title shown for it.
 struct HelpTopic
 {
-    QString page;  // file name relative to the help folder, e.g. "events.html"
+    QString page; // file name relative to the help folder, e.g. "events.html"
     QString title; // text of the contents list entry
 };
 

@@ -55,7 +55,8 @@ bool HelpWindow::findText(const QString& text, bool backward)
     m_findStatus->clear();
     if (text.isEmpty())
         return false;
-    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    const QTextDocument::FindFlags flags
+        = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     if (m_browser->find(text, flags))
         return true;
     // Wrap round: start again from the other end of the page.
@@ -135,9 +136,8 @@ void HelpWindow::buildLayout()
         m_browser->moveCursor(QTextCursor::Start);
         findText(text);
     });
-    connect(m_find, &QLineEdit::returnPressed, this, [this] {
-        findText(m_find->text(), QApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
-    });
+    connect(m_find, &QLineEdit::returnPressed, this,
+        [this] { findText(m_find->text(), QApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)); });
 }
 
 void HelpWindow::buildShortcuts()

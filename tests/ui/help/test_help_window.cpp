@@ -125,7 +125,8 @@ private Q_SLOTS:
         HelpLauncher launcher({});
         QVERIFY(launcher.open(installPages(dir)));
         QVERIFY(QTest::qWaitForWindowActive(launcher.window()));
-        QTest::keyClick(launcher.window()->findChild<QTextBrowser*>(QStringLiteral("browser")), Qt::Key_Escape);
+        QTest::keyClick(
+            launcher.window()->findChild<QTextBrowser*>(QStringLiteral("browser")), Qt::Key_Escape);
         QTRY_VERIFY(!launcher.isOpen());
     }
 
@@ -133,10 +134,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("contents") << QStringLiteral("index.html") << QStringLiteral("qrc:/shipped/help/index.html");
-        QTest::newRow("same page") << QStringLiteral("files.html") << QStringLiteral("qrc:/shipped/help/files.html");
-        QTest::newRow("unknown page") << QStringLiteral("nothing.html")
-                                      << QStringLiteral("qrc:/shipped/help/index.html");
+        QTest::newRow("contents") << QStringLiteral("index.html")
+                                  << QStringLiteral("qrc:/shipped/help/index.html");
+        QTest::newRow("same page") << QStringLiteral("files.html")
+                                   << QStringLiteral("qrc:/shipped/help/files.html");
+        QTest::newRow("unknown page")
+            << QStringLiteral("nothing.html") << QStringLiteral("qrc:/shipped/help/index.html");
     }
 
     void missingStartPageFallsBackToBuiltIn()
@@ -146,7 +149,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         HelpWindow window(dir.filePath(QStringLiteral("help/") + page), {});
         QCOMPARE(window.currentPage(), QUrl(expected));
-        QVERIFY(window.findChild<QTextBrowser*>(QStringLiteral("browser"))->toPlainText().contains(u"Kronvel"));
+        QVERIFY(
+            window.findChild<QTextBrowser*>(QStringLiteral("browser"))->toPlainText().contains(u"Kronvel"));
     }
 
     void noPagesAnywhereSaysSo()
@@ -168,12 +172,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString start = dir.filePath(QStringLiteral("index.html"));
         QVERIFY(writeFile(start,
-                          QStringLiteral("<html><body><h1>Links</h1>"
-                                         "<p><a href=\"https://example.org/kronvel?a=1\">web</a></p>"
-                                         "<p><a href=\"mailto:support@example.org\">mail</a></p>"
-                                         "<p><a href=\"second.html\">second</a></p></body></html>")));
+            QStringLiteral("<html><body><h1>Links</h1>"
+                           "<p><a href=\"https://example.org/kronvel?a=1\">web</a></p>"
+                           "<p><a href=\"mailto:support@example.org\">mail</a></p>"
+                           "<p><a href=\"second.html\">second</a></p></body></html>")));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("second.html")),
-                          QStringLiteral("<html><body><h1>Second</h1></body></html>")));
+            QStringLiteral("<html><body><h1>Second</h1></body></html>")));
         QStringList opened;
         HelpLauncher launcher([&opened](const QString& link) { opened << link; });
         QVERIFY(launcher.open(start));
@@ -231,10 +235,11 @@ private Q_SLOTS:
         auto* contents = window->findChild<QListWidget*>(QStringLiteral("contents"));
         QCOMPARE(contents->currentRow(), 0);
 
-        const QList<QListWidgetItem*> options = contents->findItems(QStringLiteral("Options"), Qt::MatchExactly);
+        const QList<QListWidgetItem*> options
+            = contents->findItems(QStringLiteral("Options"), Qt::MatchExactly);
         QCOMPARE(options.size(), 1);
-        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
-                          contents->visualItemRect(options.first()).center());
+        QTest::mouseClick(
+            contents->viewport(), Qt::LeftButton, {}, contents->visualItemRect(options.first()).center());
         QTRY_COMPARE(window->currentPage().fileName(), QStringLiteral("options.html"));
 
         clickLink(window, QStringLiteral("calculator.html"));
@@ -260,7 +265,8 @@ private Q_SLOTS:
         find->clear();
         QTest::keyClicks(find, QStringLiteral("zzqx"));
         QVERIFY(!browser->textCursor().hasSelection());
-        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("findStatus"))->text(), QStringLiteral("Not found"));
+        QCOMPARE(
+            window->findChild<QLabel*>(QStringLiteral("findStatus"))->text(), QStringLiteral("Not found"));
     }
 
     // Not a check: with KRN_SCREENSHOT_DIR set, saves pictures of the window for people to look at.
