@@ -1,0 +1,24 @@
+#include "ui/common/ListStyle.h"
+
+#include "core/ColourValue.h"
+#include "core/EventListModel.h"
+#include "stores/Settings.h"
+#include "ui/common/ReportList.h"
+
+#include <QApplication>
+
+void ApplyListStyle(ReportList& list, EventListModel& model, const Settings& settings)
+{
+    // System colours come from the desktop's scheme, not from colours the list was given.
+    const QPalette desktop = QApplication::palette(&list);
+    list.applyFontAndColours(settings.value(SettingKey::Name), settings.value(SettingKey::Size),
+                             ColourValue::resolve(settings.value(SettingKey::Back), desktop),
+                             ColourValue::resolve(settings.value(SettingKey::General), desktop));
+    const auto future = ColourValue::resolve(settings.value(SettingKey::Future), desktop);
+    if (!future)
+        return;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.event(row).type == u"Future")
+            model.setRowColour(row, future);
+    }
+}

@@ -1,0 +1,128 @@
+#include "ui/common/ReportList.h"
+
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+ReportList::ReportList(QWidget* parent)
+    : QTreeView(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    // Every row is one line high: the view can then lay out 32,767 rows without measuring them.
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setMouseTracking(true);
+    setSortingEnabled(false);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    header()->setSortIndicatorShown(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &ReportList::headerClicked);
+}
+
+int ReportList::rowCount() const
+{
+    return model() ? model()->rowCount() : 0;
+}
+
+bool ReportList::isSelected(int row) const
+{
+    return model() && selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void ReportList::setSelected(int row, bool selected)
+{
+    if (!model() || row < 0 || row >= rowCount())
+        return;
+    selectionModel()->select(model()->index(row, 0),
+                             (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
+                                 | QItemSelectionModel::Rows);
+}
+
+QList<int> ReportList::selectedRows() const
+{
+    QList<int> rows;
+    if (!model())
+        return rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ReportList::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ReportList::setCurrentRow(int row)
+{
+    if (!model() || row < 0 || row >= rowCount())
+        return;
+    selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void ReportList::selectAllRows()
+{
+    if (model() && rowCount() > 0)
+        selectionModel()->select(QItemSelection(model()->index(0, 0),
+                                                model()->index(rowCount() - 1, model()->columnCount() - 1)),
+                                 QItemSelectionModel::Select);
+}
+
+void ReportList::selectNoRows()
+{
+    if (model())
+        selectionModel()->clearSelection();
+}
+
+void ReportList::showSortMarker(int column, Qt::SortOrder order)
+{
+    header()->setSortIndicatorShown(column >= 0);
+    if (column >= 0)
+        header()->setSortIndicator(column, order);
+}
+
+void ReportList::applyFontAndColours(const QString& fontName, const QString& pointSize,
+                                     const std::optional<QColor>& back, const std::optional<QColor>& text)
+{
+    QFont listFont = font();
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (family.compare(fontName.trimmed(), Qt::CaseInsensitive) == 0) {
+            listFont.setFamily(family);
+            break;
+        }
+    }
+    bool ok = false;
+    const double size = pointSize.trimmed().toDouble(&ok);
+    if (ok && size > 0 && size <= 1638)
+        listFont.setPointSizeF(size);
+    setFont(listFont);
+
+    QPalette colours = palette();
+    if (back)
+        colours.setColor(QPalette::Base, *back);
+    if (text)
+        colours.setColor(QPalette::Text, *text);
+    setPalette(colours);
+    viewport()->update();
+}
+
+void ReportList::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseMoved();
+    QTreeView::mouseMoveEvent(event);
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton)
+        Q_EMIT rightButtonReleased(event->globalPosition().toPoint());
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QTreeView>
+
+// The report list of the main and work-time windows: rows of a table model, several
+// selected, one current row, header clicks reported to the window, which decides the sort.
+// Row numbers are the model's rows, which are also the rows on screen.
+class ReportList : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit ReportList(QWidget* parent = nullptr);
+
+    int rowCount() const;
+    bool isSelected(int row) const;
+    void setSelected(int row, bool selected);
+    QList<int> selectedRows() const;
+    // -1 when there is no current row.
+    int currentRow() const;
+    void setCurrentRow(int row);
+    void selectAllRows();
+    void selectNoRows();
+
+    // Shows the sort marker on one column; -1 shows none.
+    void showSortMarker(int column, Qt::SortOrder order);
+
+    // Font and colours; each one that is not given keeps what the list had.
+    void applyFontAndColours(const QString& fontName, const QString& pointSize, const std::optional<QColor>& back,
+                             const std::optional<QColor>& text);
+
+Q_SIGNALS:
+    void mouseMoved();
+    void rightButtonReleased(const QPoint& globalPosition);
+    void headerClicked(int column);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
