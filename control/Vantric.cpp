@@ -19,6 +19,8 @@ Vantric::Vantric(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A child, so that the holding window (and a test) can find it by its name.
+    d->overTimer.setParent(this);
     d->overTimer.setObjectName(QStringLiteral("OverTimer"));
     d->overTimer.setInterval(10);
     connect(&d->overTimer, &QTimer::timeout, this, &Vantric::overTimerTick);
