@@ -140,7 +140,8 @@ Picture Picture::fromStoredText(const QString& text)
         const qsizetype comma = text.indexOf(QLatin1Char(','));
         QPixmap image;
         image.loadFromData(QByteArray::fromBase64(text.mid(comma + 1).toLatin1()));
-        return isIcon ? icon(image) : bitmap(image);
+        // Keeps its text, so that writing it again gives the same stored data.
+        return isIcon ? icon(image, text) : bitmap(image, text);
     }
     if (text.isEmpty())
         return {};

@@ -24,7 +24,8 @@ public:
     // A resource path (":/...") or a file; the kind follows the suffix. Absent when unreadable.
     static Picture fromFile(const QString& path);
 
-    // Stored form: the source path, or a data address for an image made in code; "" for none.
+    // Stored form: the source path or data address it was read from, a new data address for an
+    // image made in code, or "" for none.
     QString toStoredText() const;
     static Picture fromStoredText(const QString& text);
 
