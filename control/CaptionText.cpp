@@ -27,8 +27,8 @@ FaceRect measure(const QString& caption, const QFont& font, const FaceRect& star
     return { start.left, start.top, start.left + extent.width() + 2 * m, start.top + extent.height() };
 }
 
-void draw(QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect,
-          const QColor& color)
+void draw(
+    QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect, const QColor& color)
 {
     const int m = margin(font);
     painter.save();

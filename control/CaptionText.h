@@ -12,7 +12,7 @@ class QString;
 namespace Orvane::CaptionText {
 
 FaceRect measure(const QString& caption, const QFont& font, const FaceRect& start);
-void draw(QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect,
-          const QColor& color);
+void draw(
+    QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect, const QColor& color);
 
 } // namespace Orvane::CaptionText

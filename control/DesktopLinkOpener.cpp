@@ -5,8 +5,8 @@
 
 namespace Orvane {
 
-void DesktopLinkOpener::shellExecute(QWidget*, const QString&, const QString& file, const QString&,
-                                     const QString&, int)
+void DesktopLinkOpener::shellExecute(
+    QWidget*, const QString&, const QString& file, const QString&, const QString&, int)
 {
     // Whether the link could be opened is not looked at, as with the shell call it stands for.
     QDesktopServices::openUrl(QUrl::fromUserInput(file));

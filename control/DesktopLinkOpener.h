@@ -10,7 +10,7 @@ class ORVANE_EXPORT DesktopLinkOpener : public LinkOpener
 {
 public:
     void shellExecute(QWidget* owner, const QString& verb, const QString& file, const QString& parameters,
-                      const QString& directory, int showCommand) override;
+        const QString& directory, int showCommand) override;
     void navigateTo(const QString& target, const QString& location, const QString& frameName) override;
 };
 

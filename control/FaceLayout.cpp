@@ -23,10 +23,14 @@ struct Wide
 {
     qint64 left = 0, top = 0, right = 0, bottom = 0;
     static Wide from(const FaceRect& r) { return { r.left, r.top, r.right, r.bottom }; }
-    bool fits() const { return ::Orvane::fits(left) && ::Orvane::fits(top) && ::Orvane::fits(right) && ::Orvane::fits(bottom); }
+    bool fits() const
+    {
+        return ::Orvane::fits(left) && ::Orvane::fits(top) && ::Orvane::fits(right) && ::Orvane::fits(bottom);
+    }
     FaceRect narrow() const
     {
-        return { static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom) };
+        return { static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+            static_cast<int>(bottom) };
     }
 };
 

@@ -14,7 +14,7 @@ public:
     virtual ~LinkOpener() = default;
     // owner: the window that holds the button; showCommand 1 is a normal window.
     virtual void shellExecute(QWidget* owner, const QString& verb, const QString& file,
-                              const QString& parameters, const QString& directory, int showCommand)
+        const QString& parameters, const QString& directory, int showCommand)
         = 0;
     virtual void navigateTo(const QString& target, const QString& location, const QString& frameName) = 0;
 };

@@ -17,7 +17,8 @@ QVariant MemoryPropertyBag::ReadProperty(const QString& name, const QVariant& de
     return i < 0 ? defaultValue : m_values.at(i);
 }
 
-void MemoryPropertyBag::WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue)
+void MemoryPropertyBag::WriteProperty(
+    const QString& name, const QVariant& value, const QVariant& defaultValue)
 {
     // A value equal to its default is left out, so a reader falls back to that default.
     if (value == defaultValue && value.isValid() == defaultValue.isValid())

@@ -7,9 +7,21 @@ namespace Orvane::MousePointers {
 bool cursorFor(int code, const Picture& customIcon, QCursor* cursor)
 {
     static constexpr Qt::CursorShape shapes[] = {
-        Qt::ArrowCursor, Qt::ArrowCursor, Qt::CrossCursor, Qt::IBeamCursor, Qt::ArrowCursor,
-        Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor, Qt::SizeHorCursor,
-        Qt::UpArrowCursor, Qt::WaitCursor, Qt::ForbiddenCursor, Qt::BusyCursor, Qt::WhatsThisCursor,
+        Qt::ArrowCursor,
+        Qt::ArrowCursor,
+        Qt::CrossCursor,
+        Qt::IBeamCursor,
+        Qt::ArrowCursor,
+        Qt::SizeAllCursor,
+        Qt::SizeBDiagCursor,
+        Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor,
+        Qt::SizeHorCursor,
+        Qt::UpArrowCursor,
+        Qt::WaitCursor,
+        Qt::ForbiddenCursor,
+        Qt::BusyCursor,
+        Qt::WhatsThisCursor,
         Qt::SizeAllCursor,
     };
     if (code == 99) {

@@ -52,7 +52,7 @@ QColor resolveColor(OleColor value, const QPalette& palette)
     if (isSystemColor(value))
         return palette.color(QPalette::Active, roleOf(static_cast<int>(value & 0xFF)));
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
+        static_cast<int>((value >> 16) & 0xFF));
 }
 
 OleColor toOleColor(const QColor& color)

@@ -111,10 +111,22 @@ void Vantric::SetLinkOpener(LinkOpener* opener)
     d->linkOpener = opener;
 }
 
-bool Vantric::isPressed() const { return d->isPressed; }
-bool Vantric::isHovering() const { return d->isHovering; }
-FaceRect Vantric::captionRect() const { return d->layout.captionRect; }
-FaceRect Vantric::pictureRect() const { return d->layout.pictureRect; }
+bool Vantric::isPressed() const
+{
+    return d->isPressed;
+}
+bool Vantric::isHovering() const
+{
+    return d->isHovering;
+}
+FaceRect Vantric::captionRect() const
+{
+    return d->layout.captionRect;
+}
+FaceRect Vantric::pictureRect() const
+{
+    return d->layout.pictureRect;
+}
 
 QSize Vantric::sizeHint() const
 {

@@ -149,7 +149,7 @@ void Vantric::mousePressEvent(QMouseEvent* event)
     d->pressSinceRelease = true;
     const QPointF at = event->position();
     handleMouseDown(InputCodes::buttonMask(event->button()), InputCodes::shiftMask(event->modifiers()),
-                    static_cast<float>(at.x()), static_cast<float>(at.y()));
+        static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void Vantric::mouseDoubleClickEvent(QMouseEvent*)
@@ -171,7 +171,7 @@ void Vantric::mouseMoveEvent(QMouseEvent* event)
     if (inside && !d->isHovering)
         enterHover(shift);
     Q_EMIT MouseMove(InputCodes::buttonMask(event->buttons()), shift, static_cast<float>(at.x()),
-                     static_cast<float>(at.y()));
+        static_cast<float>(at.y()));
 }
 
 void Vantric::mouseReleaseEvent(QMouseEvent* event)

@@ -75,7 +75,8 @@ void Vantric::WriteProperties(PropertyBag& bag) const
     bag.WriteProperty(QStringLiteral("PictureHover"), SV::fromPicture(d->pictureHover), none);
     // An empty default, so the value is always written.
     bag.WriteProperty(QStringLiteral("Enabled"), Enabled(), none);
-    bag.WriteProperty(QStringLiteral("Font"), QVariant::fromValue(font()), QVariant::fromValue(ambientFont()));
+    bag.WriteProperty(
+        QStringLiteral("Font"), QVariant::fromValue(font()), QVariant::fromValue(ambientFont()));
     bag.WriteProperty(QStringLiteral("MouseIcon"), SV::fromPicture(d->mouseIcon), none);
     bag.WriteProperty(QStringLiteral("MousePointer"), d->mousePointer, 0);
     bag.WriteProperty(QStringLiteral("ShowBorderOnFocus"), d->showBorderOnFocus, true);

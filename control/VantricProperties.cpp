@@ -20,7 +20,10 @@ void Vantric::SetEnabled(bool value)
     Refresh();
 }
 
-QFont Vantric::Font() const { return d->font; }
+QFont Vantric::Font() const
+{
+    return d->font;
+}
 
 void Vantric::SetFont(const QFont& value)
 {
@@ -39,9 +42,15 @@ void Vantric::SetFont(const QFont& value)
     Refresh();
 }
 
-WId Vantric::hwnd() { return winId(); }
+WId Vantric::hwnd()
+{
+    return winId();
+}
 
-int Vantric::MousePointer() const { return d->mousePointer; }
+int Vantric::MousePointer() const
+{
+    return d->mousePointer;
+}
 
 void Vantric::SetMousePointer(int value)
 {
@@ -50,7 +59,10 @@ void Vantric::SetMousePointer(int value)
     changed("MousePointer");
 }
 
-Picture Vantric::MouseIcon() const { return d->mouseIcon; }
+Picture Vantric::MouseIcon() const
+{
+    return d->mouseIcon;
+}
 
 void Vantric::SetMouseIcon(const Orvane::Picture& value)
 {
@@ -68,7 +80,10 @@ void Vantric::applyPointer()
         unsetCursor();
 }
 
-bool Vantric::ShowBorderOnFocus() const { return d->showBorderOnFocus; }
+bool Vantric::ShowBorderOnFocus() const
+{
+    return d->showBorderOnFocus;
+}
 
 void Vantric::SetShowBorderOnFocus(bool value)
 {
@@ -77,7 +92,10 @@ void Vantric::SetShowBorderOnFocus(bool value)
     Refresh();
 }
 
-bool Vantric::ShowFocusRect() const { return d->showFocusRect; }
+bool Vantric::ShowFocusRect() const
+{
+    return d->showFocusRect;
+}
 
 void Vantric::SetShowFocusRect(bool value)
 {
@@ -86,7 +104,10 @@ void Vantric::SetShowFocusRect(bool value)
     Refresh();
 }
 
-bool Vantric::Raised() const { return d->raised; }
+bool Vantric::Raised() const
+{
+    return d->raised;
+}
 
 void Vantric::SetRaised(bool value)
 {
@@ -95,7 +116,10 @@ void Vantric::SetRaised(bool value)
     changed("Raised");
 }
 
-bool Vantric::BorderEdged() const { return d->borderEdged; }
+bool Vantric::BorderEdged() const
+{
+    return d->borderEdged;
+}
 
 void Vantric::SetBorderEdged(bool value)
 {
@@ -104,7 +128,10 @@ void Vantric::SetBorderEdged(bool value)
     Refresh();
 }
 
-QString Vantric::URL() const { return d->url; }
+QString Vantric::URL() const
+{
+    return d->url;
+}
 
 void Vantric::SetURL(const QString& value)
 {
@@ -112,7 +139,10 @@ void Vantric::SetURL(const QString& value)
     changed("URL");
 }
 
-QString Vantric::Caption() const { return d->caption; }
+QString Vantric::Caption() const
+{
+    return d->caption;
+}
 
 void Vantric::SetCaption(const QString& value)
 {
@@ -122,7 +152,10 @@ void Vantric::SetCaption(const QString& value)
     Refresh();
 }
 
-GB_PIC_POSITION Vantric::PicturePosition() const { return static_cast<GB_PIC_POSITION>(d->picturePosition); }
+GB_PIC_POSITION Vantric::PicturePosition() const
+{
+    return static_cast<GB_PIC_POSITION>(d->picturePosition);
+}
 
 void Vantric::SetPicturePosition(GB_PIC_POSITION value)
 {
@@ -131,7 +164,10 @@ void Vantric::SetPicturePosition(GB_PIC_POSITION value)
     Refresh();
 }
 
-Picture Vantric::Picture() const { return d->picture; }
+Picture Vantric::Picture() const
+{
+    return d->picture;
+}
 
 void Vantric::SetPicture(const Orvane::Picture& value)
 {
@@ -143,7 +179,10 @@ void Vantric::SetPicture(const Orvane::Picture& value)
     Refresh();
 }
 
-qint32 Vantric::PictureWidth() const { return d->pictureWidth; }
+qint32 Vantric::PictureWidth() const
+{
+    return d->pictureWidth;
+}
 
 void Vantric::SetPictureWidth(qint32 value)
 {
@@ -152,7 +191,10 @@ void Vantric::SetPictureWidth(qint32 value)
     Refresh();
 }
 
-qint32 Vantric::PictureHeight() const { return d->pictureHeight; }
+qint32 Vantric::PictureHeight() const
+{
+    return d->pictureHeight;
+}
 
 void Vantric::SetPictureHeight(qint32 value)
 {
@@ -161,7 +203,10 @@ void Vantric::SetPictureHeight(qint32 value)
     Refresh();
 }
 
-GB_PIC_SIZE Vantric::PictureSize() const { return static_cast<GB_PIC_SIZE>(d->pictureSize); }
+GB_PIC_SIZE Vantric::PictureSize() const
+{
+    return static_cast<GB_PIC_SIZE>(d->pictureSize);
+}
 
 void Vantric::SetPictureSize(GB_PIC_SIZE value)
 {
@@ -192,7 +237,10 @@ void Vantric::applyPictureSizeRule()
     d->pictureHeight = size.height();
 }
 
-Picture Vantric::PictureHover() const { return d->pictureHover; }
+Picture Vantric::PictureHover() const
+{
+    return d->pictureHover;
+}
 
 void Vantric::SetPictureHover(const Orvane::Picture& value)
 {
@@ -201,7 +249,10 @@ void Vantric::SetPictureHover(const Orvane::Picture& value)
     changed("PictureHover");
 }
 
-OleColor Vantric::ForeColor() const { return d->foreColor; }
+OleColor Vantric::ForeColor() const
+{
+    return d->foreColor;
+}
 
 void Vantric::SetForeColor(OleColor value)
 {
@@ -210,7 +261,10 @@ void Vantric::SetForeColor(OleColor value)
     Refresh();
 }
 
-OleColor Vantric::BackColor() const { return d->backColor; }
+OleColor Vantric::BackColor() const
+{
+    return d->backColor;
+}
 
 void Vantric::SetBackColor(OleColor value)
 {
@@ -220,7 +274,10 @@ void Vantric::SetBackColor(OleColor value)
     Refresh();
 }
 
-bool Vantric::Default() const { return d->isDefault; }
+bool Vantric::Default() const
+{
+    return d->isDefault;
+}
 
 void Vantric::SetDefault(bool value)
 {
@@ -229,7 +286,10 @@ void Vantric::SetDefault(bool value)
     Refresh();
 }
 
-bool Vantric::Cancel() const { return d->isCancel; }
+bool Vantric::Cancel() const
+{
+    return d->isCancel;
+}
 
 void Vantric::SetCancel(bool value)
 {
@@ -237,7 +297,10 @@ void Vantric::SetCancel(bool value)
     updateShortcuts();
 }
 
-bool Vantric::DesignMode() const { return d->designMode; }
+bool Vantric::DesignMode() const
+{
+    return d->designMode;
+}
 
 void Vantric::SetDesignMode(bool value)
 {

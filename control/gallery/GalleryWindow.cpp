@@ -26,20 +26,24 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     hover(addSpecimen(grid, 0, c++, QStringLiteral("flat, hovered"), QStringLiteral("&Hovered")));
     press(addSpecimen(grid, 0, c++, QStringLiteral("flat, pressed"), QStringLiteral("&Pressed")));
     addSpecimen(grid, 0, c++, QStringLiteral("raised"), QStringLiteral("&Raised"))->SetRaised(true);
-    Vantric* raisedFocus = addSpecimen(grid, 0, c++, QStringLiteral("raised, focused"), QStringLiteral("F&ocused"));
+    Vantric* raisedFocus
+        = addSpecimen(grid, 0, c++, QStringLiteral("raised, focused"), QStringLiteral("F&ocused"));
     raisedFocus->SetRaised(true);
     focus(raisedFocus);
     addSpecimen(grid, 0, c++, QStringLiteral("default"), QStringLiteral("&Default"))->SetDefault(true);
 
     c = 0;
     addSpecimen(grid, 2, c++, QStringLiteral("edged"), QStringLiteral("&Edged"))->SetBorderEdged(true);
-    Vantric* edgedHover = addSpecimen(grid, 2, c++, QStringLiteral("edged, hovered"), QStringLiteral("Ed&ged"));
+    Vantric* edgedHover
+        = addSpecimen(grid, 2, c++, QStringLiteral("edged, hovered"), QStringLiteral("Ed&ged"));
     edgedHover->SetBorderEdged(true);
     hover(edgedHover);
-    Vantric* edgedPressed = addSpecimen(grid, 2, c++, QStringLiteral("edged, pressed"), QStringLiteral("Edged"));
+    Vantric* edgedPressed
+        = addSpecimen(grid, 2, c++, QStringLiteral("edged, pressed"), QStringLiteral("Edged"));
     edgedPressed->SetBorderEdged(true);
     press(edgedPressed);
-    Vantric* focusRect = addSpecimen(grid, 2, c++, QStringLiteral("focus rectangle"), QStringLiteral("Focus"));
+    Vantric* focusRect
+        = addSpecimen(grid, 2, c++, QStringLiteral("focus rectangle"), QStringLiteral("Focus"));
     focusRect->SetShowFocusRect(true);
     focusRect->SetRaised(true);
     focus(focusRect);
@@ -50,8 +54,8 @@ GalleryWindow::GalleryWindow(QWidget* parent)
 
     // Rows 4 and 6: pictures in every position.
     c = 0;
-    const QString positions[] = { QStringLiteral("gbTOP"), QStringLiteral("gbLEFT"), QStringLiteral("gbRIGHT"),
-                                  QStringLiteral("gbBOTTOM") };
+    const QString positions[] = { QStringLiteral("gbTOP"), QStringLiteral("gbLEFT"),
+        QStringLiteral("gbRIGHT"), QStringLiteral("gbBOTTOM") };
     for (int position = 0; position < 4; ++position) {
         Vantric* b = addSpecimen(grid, 4, c++, positions[position], QStringLiteral("Picture"));
         b->SetRaised(true);
@@ -61,16 +65,18 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     Vantric* only = addSpecimen(grid, 4, c++, QStringLiteral("picture only"), QString());
     only->SetPicture(GalleryPictures::icon());
     only->SetRaised(true);
-    Vantric* hoverPicture = addSpecimen(grid, 4, c++, QStringLiteral("hover picture"), QStringLiteral("Hover"));
+    Vantric* hoverPicture
+        = addSpecimen(grid, 4, c++, QStringLiteral("hover picture"), QStringLiteral("Hover"));
     hoverPicture->SetPicture(GalleryPictures::icon());
     hoverPicture->SetPictureHover(GalleryPictures::hoverIcon());
     hover(hoverPicture);
 
     c = 0;
-    Vantric* wrapped = addSpecimen(grid, 6, c++, QStringLiteral("wrapped caption"),
-                                   QStringLiteral("A caption that wraps && centres"));
+    Vantric* wrapped = addSpecimen(
+        grid, 6, c++, QStringLiteral("wrapped caption"), QStringLiteral("A caption that wraps && centres"));
     wrapped->SetRaised(true);
-    Vantric* stretched = addSpecimen(grid, 6, c++, QStringLiteral("16 x 16, pressed"), QStringLiteral("Small"));
+    Vantric* stretched
+        = addSpecimen(grid, 6, c++, QStringLiteral("16 x 16, pressed"), QStringLiteral("Small"));
     stretched->SetPicture(GalleryPictures::bitmap());
     stretched->SetPictureSize(size16x16);
     press(stretched);
@@ -93,8 +99,8 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     link->SetForeColor(rgbColor(0, 0, 200));
 }
 
-Vantric* GalleryWindow::addSpecimen(QGridLayout* grid, int row, int column, const QString& title,
-                                    const QString& caption)
+Vantric* GalleryWindow::addSpecimen(
+    QGridLayout* grid, int row, int column, const QString& title, const QString& caption)
 {
     auto* label = new QLabel(title, this);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -113,7 +119,7 @@ void GalleryWindow::press(Vantric* button)
     // A left press without its release keeps the face pressed.
     const QPointF centre(button->width() / 2.0, button->height() / 2.0);
     QMouseEvent event(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(button, &event);
 }
 
@@ -122,8 +128,8 @@ void GalleryWindow::hover(Vantric* button)
     // The pointer cannot be over every specimen at once, so the hover timer is told it is.
     button->SetHoverProbe([] { return true; });
     const QPointF centre(button->width() / 2.0, button->height() / 2.0);
-    QMouseEvent event(QEvent::MouseMove, centre, button->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
+    QMouseEvent event(
+        QEvent::MouseMove, centre, button->mapToGlobal(centre), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(button, &event);
 }
 

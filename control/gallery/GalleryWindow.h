@@ -15,7 +15,8 @@ public:
     explicit GalleryWindow(QWidget* parent = nullptr);
 
 private:
-    Vantric* addSpecimen(QGridLayout* grid, int row, int column, const QString& title, const QString& caption);
+    Vantric* addSpecimen(
+        QGridLayout* grid, int row, int column, const QString& title, const QString& caption);
     void press(Vantric* button);
     void hover(Vantric* button);
     void focus(Vantric* button);

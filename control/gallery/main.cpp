@@ -10,8 +10,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Write the shown window to <file> and quit."),
-                                        QStringLiteral("file"));
+        QStringLiteral("Write the shown window to <file> and quit."), QStringLiteral("file"));
     parser.addOption(screenshot);
     parser.process(app);
 

@@ -12,7 +12,7 @@ struct RecordingLinkOpener : Orvane::LinkOpener
     QWidget* lastOwner = nullptr;
 
     void shellExecute(QWidget* owner, const QString& verb, const QString& file, const QString& parameters,
-                      const QString& directory, int showCommand) override
+        const QString& directory, int showCommand) override
     {
         lastOwner = owner;
         shellCalls << verb + QLatin1Char('|') + file + QLatin1Char('|') + parameters + QLatin1Char('|')

@@ -44,18 +44,24 @@ Orvane::Picture solid(const QSize& size, const QColor& color)
 
 void moveOver(QWidget* target, const QPoint& at)
 {
-    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(
+        QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
 QColor colourOf(QChar code)
 {
     switch (code.toLatin1()) {
-    case 'S': return shadow;
-    case 'H': return highlight;
-    case 'K': return darkShadow;
-    case 'L': return light;
-    default: return face;
+    case 'S':
+        return shadow;
+    case 'H':
+        return highlight;
+    case 'K':
+        return darkShadow;
+    case 'L':
+        return light;
+    default:
+        return face;
     }
 }
 
@@ -184,18 +190,30 @@ void TestVantricFace::borders_data()
     // W-3, W-2, W-1 at mid height, then rows 0 and H-1 at mid width.
     QTest::addColumn<QString>("look");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("flat at rest") << "" << "BBBBBB BB";
-    QTest::newRow("flat hovered") << "hover" << "HBBBBS HS";
-    QTest::newRow("flat pressed") << "press" << "KSBBLH KH";
-    QTest::newRow("raised") << "raised" << "HBBBBS HS";
-    QTest::newRow("raised and focused") << "raised focus" << "HBBBSK HK";
-    QTest::newRow("flat focused") << "focus" << "BBBBBB BB";
-    QTest::newRow("edged") << "edged" << "SHBBSH SH";
-    QTest::newRow("edged and hovered") << "edged hover" << "KHHKSH KH";
-    QTest::newRow("edged and pressed") << "edged press" << "KSKBKH KH";
-    QTest::newRow("marked default") << "default" << "HBBBSK HK";
-    QTest::newRow("marked default and pressed") << "default press" << "HSBBSK HK";
-    QTest::newRow("design mode") << "design" << "HBBBBS HS";
+    QTest::newRow("flat at rest") << ""
+                                  << "BBBBBB BB";
+    QTest::newRow("flat hovered") << "hover"
+                                  << "HBBBBS HS";
+    QTest::newRow("flat pressed") << "press"
+                                  << "KSBBLH KH";
+    QTest::newRow("raised") << "raised"
+                            << "HBBBBS HS";
+    QTest::newRow("raised and focused") << "raised focus"
+                                        << "HBBBSK HK";
+    QTest::newRow("flat focused") << "focus"
+                                  << "BBBBBB BB";
+    QTest::newRow("edged") << "edged"
+                           << "SHBBSH SH";
+    QTest::newRow("edged and hovered") << "edged hover"
+                                       << "KHHKSH KH";
+    QTest::newRow("edged and pressed") << "edged press"
+                                       << "KSKBKH KH";
+    QTest::newRow("marked default") << "default"
+                                    << "HBBBSK HK";
+    QTest::newRow("marked default and pressed") << "default press"
+                                                << "HSBBSK HK";
+    QTest::newRow("design mode") << "design"
+                                 << "HBBBBS HS";
 }
 
 void TestVantricFace::borders()
@@ -234,7 +252,10 @@ void TestVantricFace::borders()
     for (int i = 0; i < 6; ++i) {
         const QColor got = img.pixelColor(xs[i], H / 2);
         if (got != colourOf(expected.at(i)))
-            QFAIL(qPrintable(QStringLiteral("column %1: got %2, expected %3").arg(xs[i]).arg(got.name()).arg(expected.at(i))));
+            QFAIL(qPrintable(QStringLiteral("column %1: got %2, expected %3")
+                                 .arg(xs[i])
+                                 .arg(got.name())
+                                 .arg(expected.at(i))));
     }
     QCOMPARE(img.pixelColor(W / 2, 0), colourOf(expected.at(7)));
     QCOMPARE(img.pixelColor(W / 2, H - 1), colourOf(expected.at(8)));

@@ -23,7 +23,7 @@ private Q_SLOTS:
 namespace {
 
 void moveOver(QWidget* target, const QPoint& at, Qt::MouseButtons buttons = Qt::NoButton,
-              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, buttons, modifiers);
     QApplication::sendEvent(target, &move);
@@ -145,7 +145,8 @@ void TestVantricHover::goToUrl_data()
     QTest::addColumn<QStringList>("shellCalls");
     QTest::addColumn<QStringList>("navigations");
     QTest::newRow("mail link") << "mailto:help@example.org"
-                               << QStringList { QStringLiteral("open|mailto:help@example.org|||1") } << QStringList();
+                               << QStringList { QStringLiteral("open|mailto:help@example.org|||1") }
+                               << QStringList();
     QTest::newRow("mail link in capitals") << "MAILTO:help@example.org" << QStringList()
                                            << QStringList { QStringLiteral("MAILTO:help@example.org||") };
     QTest::newRow("web address") << "https://example.org/" << QStringList()
@@ -165,7 +166,7 @@ void TestVantricHover::goToUrl()
     w.button->SetURL(url);
     int clicksBeforeLink = -1;
     QObject::connect(w.button, &Vantric::Click, w.button,
-                     [&] { clicksBeforeLink = int(links.shellCalls.size() + links.navigations.size()); });
+        [&] { clicksBeforeLink = int(links.shellCalls.size() + links.navigations.size()); });
     QTest::keyClick(w.button, Qt::Key_Return);
     QCOMPARE(clicksBeforeLink, 0); // Click comes first, then the link
     QCOMPARE(links.shellCalls, shellCalls);

@@ -104,18 +104,23 @@ void TestVantricInput::clicks_data()
 
     const auto a = [](const char* list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
     QTest::newRow("space down presses and clicks") << a("space-down") << 1 << true;
-    QTest::newRow("held space clicks once") << a("space-down space-repeat space-repeat space-repeat space-up") << 1 << false;
+    QTest::newRow("held space clicks once")
+        << a("space-down space-repeat space-repeat space-repeat space-up") << 1 << false;
     QTest::newRow("held space with repeated releases clicks once")
         << a("space-down space-repeat-up space-repeat space-repeat-up space-repeat space-up") << 1 << false;
-    QTest::newRow("two space presses click twice") << a("space-down space-up space-down space-up") << 2 << false;
+    QTest::newRow("two space presses click twice")
+        << a("space-down space-up space-down space-up") << 2 << false;
     QTest::newRow("enter clicks at key-down") << a("enter-down") << 1 << false;
-    QTest::newRow("held enter clicks once") << a("enter-down enter-repeat enter-repeat enter-up") << 1 << false;
-    QTest::newRow("shift+enter does not click") << a("shift-down shift-enter-down shift-enter-up shift-up") << 0 << false;
+    QTest::newRow("held enter clicks once")
+        << a("enter-down enter-repeat enter-repeat enter-up") << 1 << false;
+    QTest::newRow("shift+enter does not click")
+        << a("shift-down shift-enter-down shift-enter-up shift-up") << 0 << false;
     QTest::newRow("space while another key is down") << a("a-down space-down") << 0 << false;
     QTest::newRow("latch survives a focus change")
         << a("a-down focus-away a-up-elsewhere focus-back space-down space-up") << 0 << false;
     QTest::newRow("second press after the latch clicks")
-        << a("a-down focus-away a-up-elsewhere focus-back enter-down enter-up enter-down enter-up") << 1 << false;
+        << a("a-down focus-away a-up-elsewhere focus-back enter-down enter-up enter-down enter-up") << 1
+        << false;
     QTest::newRow("focus leaving unpresses") << a("space-down focus-away") << 1 << false;
     QTest::newRow("left press presses") << a("left-press") << 0 << true;
     QTest::newRow("left click") << a("left-press left-release") << 1 << false;

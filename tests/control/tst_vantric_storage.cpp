@@ -161,16 +161,30 @@ void TestVantricStorage::textValuesFromFormData_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("property");
     QTest::addColumn<QVariant>("expected");
-    QTest::newRow("system colour as signed decimal") << "BackColor" << "-2147483633" << "BackColor"
-                                                     << QVariant(buttonFace);
-    QTest::newRow("system colour as hex") << "ForeColor" << "0x80000012" << "ForeColor" << QVariant(buttonText);
-    QTest::newRow("colour in form notation") << "BackColor" << "&H000000FF&" << "BackColor"
-                                             << QVariant(rgbColor(255, 0, 0));
-    QTest::newRow("enabled True") << "Enabled" << "True" << "Enabled" << QVariant(true);
-    QTest::newRow("enabled -1") << "Enabled" << "-1" << "Enabled" << QVariant(true);
-    QTest::newRow("enabled 0") << "Enabled" << "0" << "Enabled" << QVariant(false);
-    QTest::newRow("raised false") << "Raised" << "False" << "Raised" << QVariant(false);
-    QTest::newRow("position") << "PicturePosition" << "2" << "PicturePosition" << QVariant(int(gbRIGHT));
+    QTest::newRow("system colour as signed decimal") << "BackColor"
+                                                     << "-2147483633"
+                                                     << "BackColor" << QVariant(buttonFace);
+    QTest::newRow("system colour as hex") << "ForeColor"
+                                          << "0x80000012"
+                                          << "ForeColor" << QVariant(buttonText);
+    QTest::newRow("colour in form notation") << "BackColor"
+                                             << "&H000000FF&"
+                                             << "BackColor" << QVariant(rgbColor(255, 0, 0));
+    QTest::newRow("enabled True") << "Enabled"
+                                  << "True"
+                                  << "Enabled" << QVariant(true);
+    QTest::newRow("enabled -1") << "Enabled"
+                                << "-1"
+                                << "Enabled" << QVariant(true);
+    QTest::newRow("enabled 0") << "Enabled"
+                               << "0"
+                               << "Enabled" << QVariant(false);
+    QTest::newRow("raised false") << "Raised"
+                                  << "False"
+                                  << "Raised" << QVariant(false);
+    QTest::newRow("position") << "PicturePosition"
+                              << "2"
+                              << "PicturePosition" << QVariant(int(gbRIGHT));
 }
 
 void TestVantricStorage::textValuesFromFormData()

@@ -57,9 +57,8 @@ FormData FormData::parse(QIODevice& device)
             const QString name = line.mid(1, line.size() - 2).trimmed();
             current = nullptr;
             seenKeys.clear();
-            const bool duplicate = std::any_of(form.controls.cbegin(), form.controls.cend(), [&](const FormControl& c) {
-                return c.name.compare(name, Qt::CaseInsensitive) == 0;
-            });
+            const bool duplicate = std::any_of(form.controls.cbegin(), form.controls.cend(),
+                [&](const FormControl& c) { return c.name.compare(name, Qt::CaseInsensitive) == 0; });
             if (!duplicate) {
                 form.controls.append(FormControl { name, Orvane::vantricProgId, QRect(), false, false, {} });
                 current = &form.controls.last();

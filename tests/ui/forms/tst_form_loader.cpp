@@ -86,13 +86,20 @@ void TestFormLoader::storedProperties_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("property");
     QTest::addColumn<QVariant>("expected");
-    QTest::newRow("caption with ampersands") << "sbt(0)" << "Caption" << QVariant(QStringLiteral("&Save && Close"));
-    QTest::newRow("raised") << "sbt(0)" << "Raised" << QVariant(true);
-    QTest::newRow("enabled") << "sbt(0)" << "Enabled" << QVariant(true);
-    QTest::newRow("caption from the name") << "sbt(1)" << "Caption" << QVariant(QStringLiteral("sbt(1)"));
-    QTest::newRow("url") << "sbt(1)" << "URL" << QVariant(QStringLiteral("mailto:someone@example.org"));
-    QTest::newRow("first key wins") << "sbt(2)" << "Caption" << QVariant(QStringLiteral("Help"));
-    QTest::newRow("no Enabled entry: disabled") << "sbt(2)" << "Enabled" << QVariant(false);
+    QTest::newRow("caption with ampersands") << "sbt(0)"
+                                             << "Caption" << QVariant(QStringLiteral("&Save && Close"));
+    QTest::newRow("raised") << "sbt(0)"
+                            << "Raised" << QVariant(true);
+    QTest::newRow("enabled") << "sbt(0)"
+                             << "Enabled" << QVariant(true);
+    QTest::newRow("caption from the name") << "sbt(1)"
+                                           << "Caption" << QVariant(QStringLiteral("sbt(1)"));
+    QTest::newRow("url") << "sbt(1)"
+                         << "URL" << QVariant(QStringLiteral("mailto:someone@example.org"));
+    QTest::newRow("first key wins") << "sbt(2)"
+                                    << "Caption" << QVariant(QStringLiteral("Help"));
+    QTest::newRow("no Enabled entry: disabled") << "sbt(2)"
+                                                << "Enabled" << QVariant(false);
 }
 
 void TestFormLoader::storedProperties()
@@ -120,7 +127,8 @@ void TestFormLoader::skipsUnknownControlsAndKeepsGoing()
 void TestFormLoader::missingFileIsAProblem()
 {
     QWidget window;
-    const FormLoader::Result result = FormLoader::load(QStringLiteral("/nonexistent/frmPubNone.ini"), &window);
+    const FormLoader::Result result
+        = FormLoader::load(QStringLiteral("/nonexistent/frmPubNone.ini"), &window);
     QVERIFY(result.controls.isEmpty());
     QCOMPARE(result.problems.size(), 1);
 }
