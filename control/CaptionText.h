@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FaceRect.h"
+
+class QColor;
+class QFont;
+class QPainter;
+class QString;
+
+// The caption as the button measures and draws it: word-wrapped, centred line by line, a margin
+// of one average character width on each side, and "&" marking the underlined access letter.
+namespace Orvane::CaptionText {
+
+FaceRect measure(const QString& caption, const QFont& font, const FaceRect& start);
+void draw(
+    QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect, const QColor& color);
+
+} // namespace Orvane::CaptionText
