@@ -27,6 +27,11 @@ const QString formPath = QStringLiteral(":/forms/frmPubDetail.ini");
 // Inner area beyond the "Close" button, to the right and below.
 constexpr int marginTwips = 90;
 
+bool isEnter(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
 } // namespace
 
 frmPubDetail::frmPubDetail(Program& program, EventListModel& model, ReportList& list,
@@ -81,6 +86,13 @@ void frmPubDetail::createControls()
         if (sbt[index])
             connect(sbt[index], &Vantric::Click, this, [this, index] { sbt_Click(index); });
     }
+    // The dialog sees every key first, as a focused button would take Enter for itself.
+    for (QWidget* control : std::initializer_list<QWidget*> { txtEvent, optPas, optFut, dtpDate, dtpTime })
+        control->installEventFilter(this);
+    for (Vantric* button : sbt) {
+        if (button)
+            button->installEventFilter(this);
+    }
 }
 
 void frmPubDetail::Form_Load()
@@ -109,8 +121,8 @@ bool frmPubDetail::setUpModify(int row)
     m_row = row;
     setWindowTitle(u"Modify Event - '" % event.name % u'\'');
     txtEvent->setText(event.name);
-    optPas->setChecked(event.type == u"Past");
-    optFut->setChecked(!optPas->isChecked());
+    // Option buttons are exclusive: checking one clears the other, unchecking does nothing.
+    (event.type == u"Past" ? optPas : optFut)->setChecked(true);
     setPickers(event.moment);
     txtEvent->setFocus();
     return true;
@@ -242,11 +254,19 @@ int frmPubDetail::editedRow() const
     return m_list.currentRow();
 }
 
+bool frmPubDetail::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+        sbt_Click(1);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void frmPubDetail::keyPressEvent(QKeyEvent* event)
 {
-    // Enter anywhere in the dialog saves and closes; the "Save && Close" button is also the
-    // default button, so a focused button does not take Enter for itself.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter anywhere in the dialog saves and closes.
+    if (isEnter(event)) {
         event->accept();
         sbt_Click(1);
         return;
