@@ -61,14 +61,14 @@ void frmPubDetail::createControls()
             Twips::toPixels(twips.width(), dpiX), Twips::toPixels(twips.height(), dpiY));
     };
     // Created in tab order; the texts come from tips.dll at load.
-    place(lblEvent = new QLabel(this), "lblEvent", { 120, 120, 4335, 255 });
-    place(txtEvent = new QLineEdit(this), "txtEvent", { 120, 375, 4335, 330 });
-    place(lblType = new QLabel(this), "lblType", { 120, 825, 4335, 255 });
-    place(optPas = new QRadioButton(this), "optPas", { 120, 1080, 1500, 300 });
-    place(optFut = new QRadioButton(this), "optFut", { 1740, 1080, 1500, 300 });
-    place(lblDate = new QLabel(this), "lblDate", { 120, 1500, 4335, 255 });
-    place(dtpDate = new QDateEdit(this), "dtpDate", { 120, 1755, 2160, 330 });
-    place(dtpTime = new QTimeEdit(this), "dtpTime", { 2400, 1755, 2055, 330 });
+    place(lblEvent = new QLabel(this), "lblEvent", { 120, 120, 4935, 255 });
+    place(txtEvent = new QLineEdit(this), "txtEvent", { 120, 375, 4935, 345 });
+    place(lblType = new QLabel(this), "lblType", { 120, 840, 4935, 255 });
+    place(optPas = new QRadioButton(this), "optPas", { 120, 1095, 1575, 300 });
+    place(optFut = new QRadioButton(this), "optFut", { 1800, 1095, 1575, 300 });
+    place(lblDate = new QLabel(this), "lblDate", { 120, 1515, 4935, 255 });
+    place(dtpDate = new QDateEdit(this), "dtpDate", { 120, 1770, 2415, 345 });
+    place(dtpTime = new QTimeEdit(this), "dtpTime", { 2640, 1770, 2415, 345 });
     lblEvent->setBuddy(txtEvent);
     lblDate->setBuddy(dtpDate);
     optPas->setChecked(true);
