@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class EventListModel;
+class Moment;
+class Program;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTimeEdit;
+class ReportList;
+class Vantric;
+
+// The event editor: adds a new event or changes one row of the events list, writing it
+// through to the events file. The caption holds the mode: exactly "New Event" is new mode,
+// any other caption changes the row it was opened for.
+class frmPubDetail : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // writeCountText writes the main window's "Events: N" after each save.
+    frmPubDetail(Program& program, EventListModel& model, ReportList& list,
+        std::function<void()> writeCountText, QWidget* parent = nullptr);
+    ~frmPubDetail() override;
+
+    // Back to the load state, captioned "New Event"; not shown.
+    void setUpNew();
+    // Back to the load state, then captioned and filled for the row; false (and nothing done)
+    // when there is no such row. The caller has made the row the only selected one.
+    bool setUpModify(int row);
+    // The above, then shown modal. Accepted when the dialog closed by "Save && Close".
+    int openNew();
+    int openModify(int row);
+
+    bool isNewMode() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void sbt_Click(int index);
+    bool validate();
+    bool save();
+    void setPickers(const Moment& moment);
+    Moment enteredMoment() const;
+    int editedRow() const;
+    void fitToCloseButton();
+
+    Program& m_program;
+    EventListModel& m_model;
+    ReportList& m_list;
+    std::function<void()> m_writeCountText;
+    int m_row = -1; // the row being changed in modify mode
+
+    QLabel* lblEvent = nullptr;
+    QLineEdit* txtEvent = nullptr;
+    QLabel* lblType = nullptr;
+    QRadioButton* optPas = nullptr;
+    QRadioButton* optFut = nullptr;
+    QLabel* lblDate = nullptr;
+    QDateEdit* dtpDate = nullptr;
+    QTimeEdit* dtpTime = nullptr;
+    std::array<Vantric*, 3> sbt {};
+};
