@@ -72,6 +72,17 @@ bool TextLineFile::removeKeyedLine(
     return FileReplace::replace(path, file.join(), error);
 }
 
+bool TextLineFile::replaceKeyedLine(const QString& path, const QString& key, const QString& line,
+    const QString& separator, int compare, QString* error) const
+{
+    RawLines file;
+    if (!readFile(path, &file, error))
+        return false;
+    file.lines.removeIf([&](const QByteArray& raw) { return hasKey(raw, key, separator, compare); });
+    file.lines.append(line.toUtf8());
+    return FileReplace::replace(path, file.join(), error);
+}
+
 bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const QString& newKey,
     const QString& separator, int compare, QString* error) const
 {

@@ -74,6 +74,12 @@ bool EventsFile::remove(const QString& name, QString* error) const
     return m_lines.removeKeyedLine(path(), name, tab, TextLineFile::Binary, error);
 }
 
+bool EventsFile::change(const QString& oldName, const QString& name, const QString& dateTimeText,
+                        QString* error) const
+{
+    return m_lines.replaceKeyedLine(path(), oldName, name % tab % dateTimeText, tab, TextLineFile::Binary, error);
+}
+
 bool EventsFile::clear(QString* error) const
 {
     if (m_fileSystem.fileExists(path()) && !m_fileSystem.deleteFile(path(), false, error))

@@ -24,6 +24,9 @@ public:
 
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;
+    // A changed event: its old line goes and the new one ends the file, in one write.
+    bool change(const QString& oldName, const QString& name, const QString& dateTimeText,
+                QString* error = nullptr) const;
     // Leaves the file existing and empty.
     bool clear(QString* error = nullptr) const;
 

@@ -16,7 +16,7 @@ const QByteArray kEvents = "Birthday\t2010/01/01 12:00:00\r\n"
 
 const QString kTab = QStringLiteral("\t");
 
-enum class Change { Append, Remove, Rename };
+enum class Change { Append, Remove, Rename, Replace };
 
 } // namespace
 
@@ -153,12 +153,44 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(path), after);
     }
 
+    void replaceKeyedLine_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("same key moves to the end")
+            << QStringLiteral("Birthday") << QStringLiteral("Birthday\t2030/01/01 00:00:00")
+            << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\nbirthday party\t2012/01/01 00:00:00\r\n"
+                          "BIRTHDAY\t2013/01/01 00:00:00\r\nBirthday\t2030/01/01 00:00:00\r\n");
+        QTest::newRow("new key in another case")
+            << QStringLiteral("BIRTHDAY") << QStringLiteral("Birthday!\t2030/01/01 00:00:00")
+            << QByteArray("Birthday\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
+                          "birthday party\t2012/01/01 00:00:00\r\nBirthday!\t2030/01/01 00:00:00\r\n");
+        QTest::newRow("a missing key only appends")
+            << QStringLiteral("Nothing") << QStringLiteral("New\t2030/01/01 00:00:00")
+            << QByteArray(kEvents + "New\t2030/01/01 00:00:00\r\n");
+    }
+
+    void replaceKeyedLine()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, line);
+        QFETCH(QByteArray, after);
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, kEvents));
+        QString error;
+        QVERIFY2(TextLineFile().replaceKeyedLine(path, key, line, kTab, TextLineFile::Binary, &error),
+            qPrintable(error));
+        QCOMPARE(TestFiles::read(path), after);
+    }
+
     void failedChangeKeepsFile_data()
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<TestFiles::Failure>("failure");
         const std::pair<Change, const char*> changes[]
-            = { { Change::Append, "append" }, { Change::Remove, "remove" }, { Change::Rename, "rename" } };
+            = { { Change::Append, "append" }, { Change::Remove, "remove" }, { Change::Rename, "rename" },
+                { Change::Replace, "replace" } };
         for (const auto& [change, name] : changes) {
             QTest::addRow("%s, read-only file", name) << change << TestFiles::Failure::ReadOnlyFile;
             QTest::addRow("%s, read-only folder", name) << change << TestFiles::Failure::ReadOnlyFolder;
@@ -188,6 +220,10 @@ private Q_SLOTS:
         case Change::Remove:
             changed
                 = lines.removeKeyedLine(path, QStringLiteral("Birthday"), kTab, TextLineFile::Binary, &error);
+            break;
+        case Change::Replace:
+            changed = lines.replaceKeyedLine(path, QStringLiteral("Birthday"),
+                QStringLiteral("Birthday\t2020/01/01 00:00:00"), kTab, TextLineFile::Binary, &error);
             break;
         case Change::Rename:
             changed = lines.renameKey(

@@ -207,12 +207,10 @@ bool frmPubDetail::save()
     const int oldRow = editedRow();
     const EventListModel::Event* old = oldRow >= 0 ? &m_model.event(oldRow) : nullptr;
     const EventsFile file = m_program.eventsFile();
-    const EventWriteResult written = writeEvent(
-        file, old ? &old->name : nullptr, old ? old->moment.toText() : QString(), name, moment.toText());
+    const EventWriteResult written = writeEvent(file, old ? &old->name : nullptr, name, moment.toText());
     if (!written.error.isEmpty())
         m_program.reportWriteFailure(this, file.path(), written.error);
-    // The list follows the file: an event whose line could not be written is not listed, and
-    // an old line that could not be removed keeps its row.
+    // The list follows the file: an event whose line could not be written is not listed.
     if (!written.newLineWritten)
         return false;
     if (old && written.oldLineRemoved)
