@@ -11,6 +11,7 @@
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
+#include "ui/main/EventsView.h"
 #include "ui/main/ListLayout.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
@@ -67,7 +68,7 @@ void frmPubMain::buildWindow()
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("area"));
     setCentralWidget(area);
-    m_lsv = new ReportList(area);
+    m_lsv = new EventsView(area);
     m_lsv->setObjectName(QStringLiteral("lsv"));
     m_lsv->setModel(m_events);
     QFont listFont = m_lsv->font();
