@@ -78,7 +78,7 @@ constexpr QStyle::StandardPixmap toolbarIcons[] = {
     QStyle::SP_FileIcon,           QStyle::SP_DialogSaveButton,      QStyle::SP_DialogOpenButton,
     QStyle::SP_FileDialogDetailedView, QStyle::SP_TrashIcon,        QStyle::SP_DialogResetButton,
     QStyle::SP_DialogApplyButton,  QStyle::SP_FileDialogContentsView, QStyle::SP_MediaPlay,
-    QStyle::SP_ComputerIcon,       QStyle::SP_FileDialogListView,
+    QStyle::SP_FileDialogInfoView,       QStyle::SP_FileDialogListView,
 };
 
 } // namespace
@@ -124,6 +124,8 @@ QToolBar* buildToolbar(QMainWindow& window)
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // One size for every image, whatever size the style's stand-ins come in.
+    toolbar->setIconSize(QSize(24, 24));
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     int button = 0;
     for (const ToolbarButton& entry : toolbarButtons) {

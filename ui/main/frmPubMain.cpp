@@ -15,6 +15,7 @@
 #include "ui/main/ListLayout.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/ReadableTextDelegate.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,6 +72,7 @@ void frmPubMain::buildWindow()
     m_lsv = new EventsView(area);
     m_lsv->setObjectName(QStringLiteral("lsv"));
     m_lsv->setModel(m_events);
+    m_lsv->setItemDelegate(new ReadableTextDelegate(m_lsv));
     QFont listFont = m_lsv->font();
     listFont.setFamily(QStringLiteral("Tahoma"));
     listFont.setPointSizeF(9);
@@ -121,12 +123,14 @@ void frmPubMain::buildStatusBar()
         label->setObjectName(u"stbPanel(" % QString::number(i + 1) % u')');
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         label->setMinimumWidth(Twips::toPixels(panelMinimum, d));
-        // Panel 1 takes what the window gives or takes away; the others keep their design width.
+        // Panel 1 takes what the window gives; the others grow to their design width, and a
+        // narrow window shrinks every panel down to the common minimum.
         if (i == 0) {
             bar->addWidget(label, 1);
         } else {
-            label->setFixedWidth(Twips::toPixels(panelWidths[i], d));
-            bar->addPermanentWidget(label);
+            label->setMaximumWidth(Twips::toPixels(panelWidths[i], d));
+            label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+            bar->addPermanentWidget(label, 1);
         }
         m_panels[i] = label;
     }

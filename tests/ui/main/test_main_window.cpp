@@ -5,6 +5,7 @@
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/main/frmPubMain.h"
+#include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/mdlPubSelf.h"
 
 #include <QAction>
@@ -147,6 +148,16 @@ private Q_SLOTS:
         const QModelIndex future = events.index(events.findName(u"Future one"), EventListModel::Name);
         QVERIFY(!past.data(Qt::ForegroundRole).isValid()); // follows the list's text colour
         QCOMPARE(future.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
+    }
+
+    void futureColourStaysReadableOnADarkList()
+    {
+        // Blue on white is kept; blue on a dark background is shown lighter, still blue.
+        QCOMPARE(ReadableTextDelegate::readable(Qt::blue, Qt::white), QColor(Qt::blue));
+        const QColor shown = ReadableTextDelegate::readable(Qt::blue, QColor(30, 30, 32));
+        QVERIFY(shown.lightness() > QColor(Qt::blue).lightness());
+        QCOMPARE(shown.hslHue(), QColor(Qt::blue).hslHue());
+        QCOMPARE(ReadableTextDelegate::readable(Qt::white, QColor(30, 30, 32)), QColor(Qt::white));
     }
 
     void unreadableMinuteDecimalsLeaveOnlyThatColumnEmpty()
