@@ -10,7 +10,8 @@
 
 #include <QTemporaryDir>
 
-QString eventsListing(const QString& folder, const Moment& now, const QLocale& locale, bool owner, QString* error)
+QString eventsListing(
+    const QString& folder, const Moment& now, const QLocale& locale, bool owner, QString* error)
 {
     const FileSystem files;
     const TextLineFile lines;
@@ -27,7 +28,7 @@ QString eventsListing(const QString& folder, const Moment& now, const QLocale& l
         QTemporaryDir copy;
         if (copy.isValid()
             && files.copyFile(dataFilePath(folder, DataFileName::events),
-                              dataFilePath(copy.path(), DataFileName::events), true, error))
+                dataFilePath(copy.path(), DataFileName::events), true, error))
             EventsFile(copy.path(), lines, files).load(events, now, error);
     }
 

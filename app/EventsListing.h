@@ -12,5 +12,5 @@ class QLocale;
 // owner says whether this process holds the data folder. The owner runs the window's own
 // housekeeping, first-run defaults and load, writing what they write. While a window holds
 // the folder, nothing is written: the events are read from a private copy of the file.
-QString eventsListing(const QString& folder, const Moment& now, const QLocale& locale, bool owner,
-                      QString* error = nullptr);
+QString eventsListing(
+    const QString& folder, const Moment& now, const QLocale& locale, bool owner, QString* error = nullptr);

@@ -27,9 +27,8 @@
 namespace {
 
 const QLocale locale(QLocale::English, QLocale::UnitedStates);
-const std::array<QString, timeUnitCount> decimals = { QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("2"),
-                                                      QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1"),
-                                                      QStringLiteral("0") };
+const std::array<QString, timeUnitCount> decimals = { QStringLiteral("3"), QStringLiteral("3"),
+    QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("0") };
 
 Moment base()
 {
@@ -43,7 +42,8 @@ QVector<EventListModel::Event> makeEvents(int count)
     events.reserve(count);
     for (int i = 0; i < count; ++i) {
         const auto moment = *Moment::fromSeconds(base().secondsSinceEpoch() + (i - count / 2) * 86400LL + i);
-        events.push_back({ QStringLiteral("Event %1").arg(i), moment < base() ? QStringLiteral("Past") : QStringLiteral("Future"), moment });
+        events.push_back({ QStringLiteral("Event %1").arg(i),
+            moment < base() ? QStringLiteral("Past") : QStringLiteral("Future"), moment });
     }
     return events;
 }
@@ -71,9 +71,8 @@ double tickOfTheList(int count)
     QApplication::processEvents();
     list.viewport()->repaint();
     // The refresh alone, before anything is painted.
-    const double refresh = millisecondsPerRun(200, [&](int i) {
-        model.refreshAll(*Moment::fromSeconds(base().secondsSinceEpoch() + i + 1));
-    });
+    const double refresh = millisecondsPerRun(
+        200, [&](int i) { model.refreshAll(*Moment::fromSeconds(base().secondsSinceEpoch() + i + 1)); });
     QApplication::processEvents();
     std::printf("%8d %14.4f", count, refresh);
     // What the timer's tick costs: the refresh, then the window system paints what it marked.
@@ -100,7 +99,8 @@ double tickOfANaiveList(int count, int runs)
             const std::int64_t seconds = std::llabs(now - events[row].moment.secondsSinceEpoch());
             QTreeWidgetItem* item = tree.topLevelItem(row);
             for (TimeUnit unit : allTimeUnits)
-                item->setText(3 + int(unit), *unitText(unitAmount(seconds, unit), decimals[int(unit)], locale));
+                item->setText(
+                    3 + int(unit), *unitText(unitAmount(seconds, unit), decimals[int(unit)], locale));
         }
         QApplication::processEvents();
     });
@@ -153,8 +153,8 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     const double startUp = double(timer.nsecsElapsed()) / 1e6;
     std::printf("Start-up to the first shown window with 32,767 events: %.1f ms (%s, %d rows)\n", startUp,
-                self && self->window().isVisible() ? "shown" : "NOT SHOWN",
-                self ? self->window().events().rowCount() : 0);
+        self && self->window().isVisible() ? "shown" : "NOT SHOWN",
+        self ? self->window().events().rowCount() : 0);
     self.reset();
 
     rusage usage {};

@@ -1,6 +1,7 @@
 #include "ui/main/EventsView.h"
 
-void EventsView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+void EventsView::dataChanged(
+    const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
 {
     if (!topLeft.isValid() || !bottomRight.isValid() || topLeft.row() == bottomRight.row() || !model()) {
         ReportList::dataChanged(topLeft, bottomRight, roles);
@@ -18,6 +19,6 @@ void EventsView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bott
     const int bottom = std::min(bottomRight.row(), last.row());
     if (top > bottom)
         return;
-    ReportList::dataChanged(model()->index(top, topLeft.column()), model()->index(bottom, bottomRight.column()),
-                            roles);
+    ReportList::dataChanged(
+        model()->index(top, topLeft.column()), model()->index(bottom, bottomRight.column()), roles);
 }

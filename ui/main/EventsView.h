@@ -14,5 +14,5 @@ public:
 
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                     const QList<int>& roles = QList<int>()) override;
+        const QList<int>& roles = QList<int>()) override;
 };

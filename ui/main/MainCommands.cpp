@@ -14,10 +14,14 @@ using Handler = std::function<void(MainCommands&)>;
 
 // The copy entries and the list column each copies; the type column has no entry.
 constexpr std::pair<const char*, int> copyEntries[] = {
-    { "mendoe", EventListModel::Name },  { "mendod", EventListModel::DateTime },
-    { "mendoy", EventListModel::Years }, { "mendom", EventListModel::Months },
-    { "mendow", EventListModel::Weeks }, { "mendoa", EventListModel::Days },
-    { "mendoh", EventListModel::Hours }, { "mendoi", EventListModel::Minutes },
+    { "mendoe", EventListModel::Name },
+    { "mendod", EventListModel::DateTime },
+    { "mendoy", EventListModel::Years },
+    { "mendom", EventListModel::Months },
+    { "mendow", EventListModel::Weeks },
+    { "mendoa", EventListModel::Days },
+    { "mendoh", EventListModel::Hours },
+    { "mendoi", EventListModel::Minutes },
     { "mendos", EventListModel::Seconds },
 };
 

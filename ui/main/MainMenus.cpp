@@ -29,26 +29,26 @@ const QList<Menu>& menus()
 {
     static const QList<Menu> list = {
         { "mene",
-          { { "menen", Qt::CTRL | Qt::Key_N }, { "menesa", none }, { "menes", Qt::CTRL | Qt::Key_S },
-            { "menel", Qt::CTRL | Qt::Key_L }, { "menesb", none }, { "menex", none } } },
+            { { "menen", Qt::CTRL | Qt::Key_N }, { "menesa", none }, { "menes", Qt::CTRL | Qt::Key_S },
+                { "menel", Qt::CTRL | Qt::Key_L }, { "menesb", none }, { "menex", none } } },
         { "mend",
-          { { "mendm", Qt::CTRL | Qt::Key_M }, { "mendd", QKeyCombination(Qt::Key_Delete) },
-            { "mendc", none }, { "mendsa", none }, { "menda", Qt::CTRL | Qt::Key_A }, { "mends", none },
-            { "mendsb", none }, { "mendf", QKeyCombination(Qt::Key_F3) }, { "mendsc", none },
-            { "mendo", none } } },
+            { { "mendm", Qt::CTRL | Qt::Key_M }, { "mendd", QKeyCombination(Qt::Key_Delete) },
+                { "mendc", none }, { "mendsa", none }, { "menda", Qt::CTRL | Qt::Key_A }, { "mends", none },
+                { "mendsb", none }, { "mendf", QKeyCombination(Qt::Key_F3) }, { "mendsc", none },
+                { "mendo", none } } },
         { "mendo",
-          { { "mendoe", Qt::SHIFT | Qt::Key_F1 }, { "mendod", Qt::SHIFT | Qt::Key_F2 },
-            { "mendoy", Qt::SHIFT | Qt::Key_F3 }, { "mendom", Qt::SHIFT | Qt::Key_F4 },
-            { "mendow", Qt::SHIFT | Qt::Key_F5 }, { "mendoa", Qt::SHIFT | Qt::Key_F6 },
-            { "mendoh", Qt::SHIFT | Qt::Key_F7 }, { "mendoi", Qt::SHIFT | Qt::Key_F8 },
-            { "mendos", Qt::SHIFT | Qt::Key_F9 } } },
+            { { "mendoe", Qt::SHIFT | Qt::Key_F1 }, { "mendod", Qt::SHIFT | Qt::Key_F2 },
+                { "mendoy", Qt::SHIFT | Qt::Key_F3 }, { "mendom", Qt::SHIFT | Qt::Key_F4 },
+                { "mendow", Qt::SHIFT | Qt::Key_F5 }, { "mendoa", Qt::SHIFT | Qt::Key_F6 },
+                { "mendoh", Qt::SHIFT | Qt::Key_F7 }, { "mendoi", Qt::SHIFT | Qt::Key_F8 },
+                { "mendos", Qt::SHIFT | Qt::Key_F9 } } },
         { "ment",
-          { { "mentw", QKeyCombination(Qt::Key_F4) }, { "mentc", QKeyCombination(Qt::Key_F6) },
-            { "mentsa", none }, { "mento", QKeyCombination(Qt::Key_F7) } } },
+            { { "mentw", QKeyCombination(Qt::Key_F4) }, { "mentc", QKeyCombination(Qt::Key_F6) },
+                { "mentsa", none }, { "mento", QKeyCombination(Qt::Key_F7) } } },
         { "menh",
-          { { "menhh", QKeyCombination(Qt::Key_F1) }, { "menhsa", none }, { "menht", none },
-            { "menhw", none }, { "menhc", none }, { "menhsb", none }, { "menhl", none }, { "menhsc", none },
-            { "menha", none } } },
+            { { "menhh", QKeyCombination(Qt::Key_F1) }, { "menhsa", none }, { "menht", none },
+                { "menhw", none }, { "menhc", none }, { "menhsb", none }, { "menhl", none },
+                { "menhsc", none }, { "menha", none } } },
     };
     return list;
 }
@@ -67,18 +67,34 @@ struct ToolbarButton
     const char* command;
 };
 constexpr ToolbarButton toolbarButtons[] = {
-    { "New", "menen" },    { "Save", "menes" },   { "Load", "menel" },  { nullptr, nullptr },
-    { "Modify", "mendm" }, { "Delete", "mendd" }, { "Clear", "mendc" }, { "All", "menda" },
-    { "Find", "mendf" },   { nullptr, nullptr },  { "Work", "mentw" },  { "Calc", "mentc" },
+    { "New", "menen" },
+    { "Save", "menes" },
+    { "Load", "menel" },
+    { nullptr, nullptr },
+    { "Modify", "mendm" },
+    { "Delete", "mendd" },
+    { "Clear", "mendc" },
+    { "All", "menda" },
+    { "Find", "mendf" },
+    { nullptr, nullptr },
+    { "Work", "mentw" },
+    { "Calc", "mentc" },
     { "Options", "mento" },
 };
 
 // Stand-ins from the style until the program has toolbar images of its own.
 constexpr QStyle::StandardPixmap toolbarIcons[] = {
-    QStyle::SP_FileIcon,           QStyle::SP_DialogSaveButton,      QStyle::SP_DialogOpenButton,
-    QStyle::SP_FileDialogDetailedView, QStyle::SP_TrashIcon,        QStyle::SP_DialogResetButton,
-    QStyle::SP_DialogApplyButton,  QStyle::SP_FileDialogContentsView, QStyle::SP_MediaPlay,
-    QStyle::SP_FileDialogInfoView,       QStyle::SP_FileDialogListView,
+    QStyle::SP_FileIcon,
+    QStyle::SP_DialogSaveButton,
+    QStyle::SP_DialogOpenButton,
+    QStyle::SP_FileDialogDetailedView,
+    QStyle::SP_TrashIcon,
+    QStyle::SP_DialogResetButton,
+    QStyle::SP_DialogApplyButton,
+    QStyle::SP_FileDialogContentsView,
+    QStyle::SP_MediaPlay,
+    QStyle::SP_FileDialogInfoView,
+    QStyle::SP_FileDialogListView,
 };
 
 } // namespace
@@ -112,7 +128,8 @@ void build(QMainWindow& window, MainCommands& commands)
             if (entry.key != none)
                 action->setShortcut(QKeySequence(entry.key));
             if (!action->isSeparator())
-                QObject::connect(action, &QAction::triggered, &commands, [&commands, name] { commands.run(name); });
+                QObject::connect(
+                    action, &QAction::triggered, &commands, [&commands, name] { commands.run(name); });
         }
     }
 }

@@ -9,7 +9,8 @@ double luminance(const QColor& colour)
     const auto channel = [](double value) {
         return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
+        + 0.0722 * channel(colour.blueF());
 }
 
 double contrast(const QColor& a, const QColor& b)

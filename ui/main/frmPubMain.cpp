@@ -248,7 +248,8 @@ void frmPubMain::timPos_Timer()
     const QRect frame = frameGeometry();
     const double d = dpi();
     const SettingsFile file = m_program.settingsFile();
-    for (const auto& [key, pixels] : { std::pair { SettingKey::Left, frame.x() }, std::pair { SettingKey::Top, frame.y() } }) {
+    for (const auto& [key, pixels] :
+        { std::pair { SettingKey::Left, frame.x() }, std::pair { SettingKey::Top, frame.y() } }) {
         const int current = Twips::fromPixels(pixels, d);
         if (wholeNumber(m_program.settings().value(key)).value_or(0) == current)
             continue;
@@ -335,11 +336,11 @@ void frmPubMain::layOutList()
 {
     const double d = dpi();
     const QWidget* area = centralWidget();
-    const ListLayout layout = layoutList(Twips::fromPixels(area->width(), d), Twips::fromPixels(area->height(), d),
-                                         Twips::fromPixels(m_lsv->width(), d));
+    const ListLayout layout = layoutList(Twips::fromPixels(area->width(), d),
+        Twips::fromPixels(area->height(), d), Twips::fromPixels(m_lsv->width(), d));
     const int margin = Twips::toPixels(ListLayout::margin, d);
     m_lsv->setGeometry(margin, margin, layout.width ? Twips::toPixels(*layout.width, d) : m_lsv->width(),
-                       layout.height ? Twips::toPixels(*layout.height, d) : m_lsv->height());
+        layout.height ? Twips::toPixels(*layout.height, d) : m_lsv->height());
     for (int column = 0; column < int(layout.columns.size()); ++column) {
         if (layout.columns[column])
             m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], d));
@@ -379,7 +380,8 @@ void frmPubMain::Form_Unload()
     if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
         m_program.reportWriteFailure(this, m_program.folder(), error);
     // The menu-tip window procedure is given back here once it is installed.
-    for (const char* name : { "frmPubAbout", "frmPubCalc", "frmPubDetail", "frmPubOptions", "frmPubWorkTime" }) {
+    for (const char* name :
+        { "frmPubAbout", "frmPubCalc", "frmPubDetail", "frmPubOptions", "frmPubWorkTime" }) {
         const QString windowName = QString::fromLatin1(name);
         if (QWidget* other = findChild<QWidget*>(windowName))
             other->close();

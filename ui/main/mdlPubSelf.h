@@ -20,7 +20,7 @@ public:
     // shows it with the restoring flag raised. No value when another instance holds the folder;
     // then nothing has been shown and no file touched.
     static std::unique_ptr<mdlPubSelf> Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
-                                            Desktop& desktop, const QString& shippedFiles);
+        Desktop& desktop, const QString& shippedFiles);
     ~mdlPubSelf();
 
     Program& program() const { return *m_program; }

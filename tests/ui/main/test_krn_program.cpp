@@ -68,17 +68,19 @@ private Q_SLOTS:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
 
-        QCOMPARE(readFile(events), "Birth (for test)\t1975/09/21 00:00:00\nMarrying (for test)\t2010/01/01 12:00:00\n");
+        QCOMPARE(readFile(events),
+            "Birth (for test)\t1975/09/21 00:00:00\nMarrying (for test)\t2010/01/01 12:00:00\n");
         const QByteArray written = readFile(settings);
         QVERIFY(written.startsWith(settingsBefore.left(written.indexOf("[Position]"))));
-        for (const char* line : { "Year=3", "Refresh=1", "Sat=N", "Name=Tahoma", "Finished=255", "[Position]",
-                                  "Width=" })
+        for (const char* line :
+            { "Year=3", "Refresh=1", "Sat=N", "Name=Tahoma", "Finished=255", "[Position]", "Width=" })
             QVERIFY2(written.contains(line), line);
         QVERIFY(QFileInfo::exists(QDir(data.path()).filePath(u"works.dll"_s)));
         for (const char* text : { "tips.dll", "menus.dll", "menutips.dll", "help/index.html" })
             QVERIFY2(QFileInfo::exists(QDir(data.path()).filePath(QString::fromLatin1(text))), text);
         const int attributes = fileAttributes(events);
-        QVERIFY(attributes == (FileAttribute::Hidden | FileAttribute::System) || attributes == FileAttribute::Normal);
+        QVERIFY(attributes == (FileAttribute::Hidden | FileAttribute::System)
+            || attributes == FileAttribute::Normal);
     }
 
     void listPrintsTheEventsWithoutADisplay()

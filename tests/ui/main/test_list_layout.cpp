@@ -30,9 +30,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("areaWidth");
         QTest::addColumn<int>("share");
         // The list is 180 narrower than the area; the fixed columns and 400 take 4,850.
-        QTest::newRow("design size") << 9480 << 742;           // (9300 - 4850) / 6 = 741.67
+        QTest::newRow("design size") << 9480 << 742; // (9300 - 4850) / 6 = 741.67
         QTest::newRow("half rounds down to even") << 5633 << 100; // 603 / 6 = 100.5
-        QTest::newRow("half rounds up to even") << 5639 << 102;   // 609 / 6 = 101.5
+        QTest::newRow("half rounds up to even") << 5639 << 102; // 609 / 6 = 101.5
     }
     void columnsShareTheWidth()
     {

@@ -4,8 +4,8 @@
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/main/frmPubMain.h"
 #include "ui/main/ReadableTextDelegate.h"
+#include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubSelf.h"
 
 #include <QAction>
@@ -72,7 +72,8 @@ private Q_SLOTS:
         const Settings written = SettingsFile(kronvel.path(u"krn.dll"_s)).read();
         for (int i = 0; i < settingCount; ++i) {
             const SettingDefinition& definition = settingDefinition(SettingKey(i));
-            const QString expected = definition.defaultValue ? QString::fromLatin1(definition.defaultValue) : QString();
+            const QString expected
+                = definition.defaultValue ? QString::fromLatin1(definition.defaultValue) : QString();
             QCOMPARE(written.value(SettingKey(i)), expected);
         }
 
@@ -81,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(window.events().cellText(0, EventListModel::Name), u"Birth (for test)"_s);
         QCOMPARE(window.events().cellText(1, EventListModel::DateTime), u"2010/01/01 12:00:00"_s);
         QCOMPARE(kronvel.readFile(u"events.dll"_s),
-                 "Birth (for test)\t1975/09/21 00:00:00\nMarrying (for test)\t2010/01/01 12:00:00\n");
+            "Birth (for test)\t1975/09/21 00:00:00\nMarrying (for test)\t2010/01/01 12:00:00\n");
         QCOMPARE(window.panel(2).text(), u"Events: 2"_s);
         QCOMPARE(window.panel(3).text(), u"2010/01/01 12:00:00"_s);
         QVERIFY(window.isVisible());
@@ -110,7 +111,8 @@ private Q_SLOTS:
         QCOMPARE(cell(window, u"Soon"_s, EventListModel::Seconds), u"5."_s);
         QCOMPARE(cell(window, u"Soon"_s, EventListModel::Type), u"Future"_s);
         QCOMPARE(cell(window, u"Then"_s, EventListModel::Seconds), u"3,615."_s);
-        const QModelIndex soon = window.events().index(window.events().findName(u"Soon"), EventListModel::Seconds);
+        const QModelIndex soon
+            = window.events().index(window.events().findName(u"Soon"), EventListModel::Seconds);
         QCOMPARE(soon.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
     }
 
@@ -136,7 +138,8 @@ private Q_SLOTS:
     void changingGeneralRecoloursPastRowsOnly()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, "Past one\t2009/01/01 00:00:00\nFuture one\t2011/01/01 00:00:00\n");
+        kronvel.writeFile(
+            u"events.dll"_s, "Past one\t2009/01/01 00:00:00\nFuture one\t2011/01/01 00:00:00\n");
         QVERIFY(kronvel.start());
         frmPubMain& window = kronvel.window();
         kronvel.program().settings().setValue(SettingKey::General, u"255"_s);
@@ -250,7 +253,8 @@ private Q_SLOTS:
         frmPubMain& window = kronvel.window();
         window.resize(900, 500);
         const double perPixel = 1440.0 / window.logicalDpiX();
-        QCOMPARE(file.read().value(SettingKey::Width), QString::number(qRound(window.frameGeometry().width() * perPixel)));
+        QCOMPARE(file.read().value(SettingKey::Width),
+            QString::number(qRound(window.frameGeometry().width() * perPixel)));
         // The list fills the area below the toolbar less its margins, and six columns share
         // what the four fixed ones leave.
         const ReportList& list = window.lsv();
@@ -313,8 +317,9 @@ private Q_SLOTS:
     void headerClicksFlipTheOrderAndSortCountersByValue()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, "Nine\t2010/01/01 12:00:09\nTen\t2010/01/01 12:00:10\n"
-                                           "Ninety\t2010/01/01 12:01:30\n");
+        kronvel.writeFile(u"events.dll"_s,
+            "Nine\t2010/01/01 12:00:09\nTen\t2010/01/01 12:00:10\n"
+            "Ninety\t2010/01/01 12:01:30\n");
         QVERIFY(kronvel.start());
         frmPubMain& window = kronvel.window();
         QHeaderView* header = window.lsv().header();
@@ -358,8 +363,8 @@ private Q_SLOTS:
     {
         MainWindowFixture kronvel;
         QVERIFY(kronvel.start());
-        const QStringList captions = { u"New"_s,  u"Save"_s, u"Load"_s, u"Modify"_s, u"Delete"_s, u"Clear"_s,
-                                       u"All"_s,  u"Find"_s, u"Work"_s, u"Calc"_s,   u"Options"_s };
+        const QStringList captions = { u"New"_s, u"Save"_s, u"Load"_s, u"Modify"_s, u"Delete"_s, u"Clear"_s,
+            u"All"_s, u"Find"_s, u"Work"_s, u"Calc"_s, u"Options"_s };
         for (int i = 0; i < captions.size(); ++i) {
             QAction* button = kronvel.window().findChild<QAction*>(u"tlb(" % QString::number(i + 1) % u')');
             QVERIFY(button);
@@ -373,20 +378,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QKeySequence>("shortcut");
         const QList<std::pair<const char*, QKeySequence>> entries = {
-            { "menen", QKeySequence(u"Ctrl+N"_s) }, { "menes", QKeySequence(u"Ctrl+S"_s) },
-            { "menel", QKeySequence(u"Ctrl+L"_s) }, { "menex", QKeySequence() },
-            { "mendm", QKeySequence(u"Ctrl+M"_s) }, { "mendd", QKeySequence(u"Del"_s) },
-            { "mendc", QKeySequence() },            { "menda", QKeySequence(u"Ctrl+A"_s) },
-            { "mends", QKeySequence() },            { "mendf", QKeySequence(u"F3"_s) },
-            { "mendoe", QKeySequence(u"Shift+F1"_s) }, { "mendod", QKeySequence(u"Shift+F2"_s) },
-            { "mendoy", QKeySequence(u"Shift+F3"_s) }, { "mendom", QKeySequence(u"Shift+F4"_s) },
-            { "mendow", QKeySequence(u"Shift+F5"_s) }, { "mendoa", QKeySequence(u"Shift+F6"_s) },
-            { "mendoh", QKeySequence(u"Shift+F7"_s) }, { "mendoi", QKeySequence(u"Shift+F8"_s) },
-            { "mendos", QKeySequence(u"Shift+F9"_s) }, { "mentw", QKeySequence(u"F4"_s) },
-            { "mentc", QKeySequence(u"F6"_s) },     { "mento", QKeySequence(u"F7"_s) },
-            { "menhh", QKeySequence(u"F1"_s) },     { "menht", QKeySequence() },
-            { "menhw", QKeySequence() },            { "menhc", QKeySequence() },
-            { "menhl", QKeySequence() },            { "menha", QKeySequence() },
+            { "menen", QKeySequence(u"Ctrl+N"_s) },
+            { "menes", QKeySequence(u"Ctrl+S"_s) },
+            { "menel", QKeySequence(u"Ctrl+L"_s) },
+            { "menex", QKeySequence() },
+            { "mendm", QKeySequence(u"Ctrl+M"_s) },
+            { "mendd", QKeySequence(u"Del"_s) },
+            { "mendc", QKeySequence() },
+            { "menda", QKeySequence(u"Ctrl+A"_s) },
+            { "mends", QKeySequence() },
+            { "mendf", QKeySequence(u"F3"_s) },
+            { "mendoe", QKeySequence(u"Shift+F1"_s) },
+            { "mendod", QKeySequence(u"Shift+F2"_s) },
+            { "mendoy", QKeySequence(u"Shift+F3"_s) },
+            { "mendom", QKeySequence(u"Shift+F4"_s) },
+            { "mendow", QKeySequence(u"Shift+F5"_s) },
+            { "mendoa", QKeySequence(u"Shift+F6"_s) },
+            { "mendoh", QKeySequence(u"Shift+F7"_s) },
+            { "mendoi", QKeySequence(u"Shift+F8"_s) },
+            { "mendos", QKeySequence(u"Shift+F9"_s) },
+            { "mentw", QKeySequence(u"F4"_s) },
+            { "mentc", QKeySequence(u"F6"_s) },
+            { "mento", QKeySequence(u"F7"_s) },
+            { "menhh", QKeySequence(u"F1"_s) },
+            { "menht", QKeySequence() },
+            { "menhw", QKeySequence() },
+            { "menhc", QKeySequence() },
+            { "menhl", QKeySequence() },
+            { "menha", QKeySequence() },
         };
         for (const auto& [name, shortcut] : entries)
             QTest::newRow(name) << QString::fromLatin1(name) << shortcut;
@@ -414,7 +433,8 @@ private Q_SLOTS:
             QVERIFY2(menu, name);
             QVERIFY(menu->title() != QString::fromLatin1(name));
         }
-        for (const char* name : { "menesa", "menesb", "mendsa", "mendsb", "mendsc", "mentsa", "menhsa", "menhsb", "menhsc" }) {
+        for (const char* name :
+            { "menesa", "menesb", "mendsa", "mendsb", "mendsc", "mentsa", "menhsa", "menhsb", "menhsc" }) {
             QAction* separator = kronvel.window().findChild<QAction*>(QString::fromLatin1(name));
             QVERIFY2(separator && separator->isSeparator(), name);
         }
