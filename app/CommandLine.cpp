@@ -10,22 +10,22 @@ QString versionText()
 CommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Kronvel keeps a list of named events and counts the time since or until each, live."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Kronvel keeps a list of named events and counts the time since or until each, live."));
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the settings, events and works in <folder>."),
-                                     QStringLiteral("folder"));
+        QStringLiteral("Keep the settings, events and works in <folder>."), QStringLiteral("folder"));
     const QCommandLineOption list(QStringLiteral("list"),
-                                  QStringLiteral("Print the events with their counters as tab-separated lines "
-                                                 "and exit, without opening a window."));
-    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
-                                     QStringLiteral("Show the version and exit."));
+        QStringLiteral("Print the events with their counters as tab-separated lines "
+                       "and exit, without opening a window."));
+    const QCommandLineOption help(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(
+        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and exit."));
     parser.addOptions({ dataDir, list, help, version });
 
     // Parsing runs before the application object exists, so the program's name is given here.
-    const QString helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("krn"));
+    const QString helpText
+        = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("krn"));
     CommandLine result;
     if (!parser.parse(arguments)) {
         result.action = CommandLine::Action::Error;

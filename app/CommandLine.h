@@ -9,7 +9,7 @@ struct CommandLine
     enum class Action { Run, ShowVersion, ShowHelp, List, Error };
     Action action = Action::Run;
     QString dataFolder; // empty: the default rule
-    QString text;       // the help, version or error text to print
+    QString text; // the help, version or error text to print
 };
 
 CommandLine parseCommandLine(const QStringList& arguments);

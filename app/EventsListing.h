@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class Moment;
+class QLocale;
+
+// What "krn --list" prints: the events as the main window would list them after its load,
+// one line per event: name, type, date and time and the seven counters, separated by tabs,
+// the counters with the user's decimals in the given locale.
+//
+// owner says whether this process holds the data folder. The owner runs the window's own
+// housekeeping, first-run defaults and load, writing what they write. While a window holds
+// the folder, nothing is written: the events are read from a private copy of the file.
+QString eventsListing(
+    const QString& folder, const Moment& now, const QLocale& locale, bool owner, QString* error = nullptr);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class frmPubMain;
+
+// The commands of the main window's menus, toolbar and shortcuts, one handler per menu entry,
+// named after it. The window wires every menu entry and toolbar button here by name.
+class MainCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MainCommands(frmPubMain& window);
+
+    // Runs the command of a menu entry ("menen", "mendoe", ...); false for a name that has none.
+    bool run(const QString& name);
+    // Every menu entry that runs a command, in menu order.
+    static const QStringList& names();
+
+public Q_SLOTS:
+    void menen_Click();
+    void menes_Click();
+    void menel_Click();
+    void menex_Click();
+    void mendm_Click();
+    void mendd_Click();
+    void mendc_Click();
+    void menda_Click();
+    void mends_Click();
+    void mendf_Click();
+    // The copy entries mendoe to mendos; column is the list column whose cell is copied.
+    void mendo_Click(int column);
+    void mentw_Click();
+    void mentc_Click();
+    void mento_Click();
+    void menhh_Click();
+    void menht_Click();
+    void menhw_Click();
+    void menhc_Click();
+    void menhl_Click();
+    void menha_Click();
+
+private:
+    frmPubMain& m_window;
+};

@@ -1,0 +1,398 @@
+#include "ui/main/frmPubMain.h"
+
+#include "components/ProfileFile.h"
+#include "components/ui/InterfaceTexts.h"
+#include "core/EventListModel.h"
+#include "platform/Desktop.h"
+#include "platform/Twips.h"
+#include "stores/DataFiles.h"
+#include "stores/EventsFile.h"
+#include "stores/SettingsFile.h"
+#include "ui/common/ListStyle.h"
+#include "ui/common/Program.h"
+#include "ui/common/ReportList.h"
+#include "ui/main/EventsView.h"
+#include "ui/main/ListLayout.h"
+#include "ui/main/MainCommands.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/ReadableTextDelegate.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+
+namespace {
+
+const QString section = QStringLiteral("frmPubMain");
+
+// Design sizes in twips: the client area and the status panels' widths.
+constexpr int designClientWidth = 9480;
+constexpr int designClientHeight = 5865;
+constexpr int panelWidths[4] = { 4154, 2540, 2540, 4286 };
+constexpr int panelMinimum = 2540;
+
+// A saved position value as a whole number; no value when the text is not one.
+std::optional<int> wholeNumber(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::abs(value) > 2147483647.0)
+        return std::nullopt;
+    return int(std::lround(value));
+}
+
+} // namespace
+
+frmPubMain::frmPubMain(Program& program, QWidget* parent)
+    : QMainWindow(parent)
+    , m_program(program)
+    , m_help([&program](const QString& address) { program.desktop().openAddress(address); })
+{
+    setObjectName(section);
+    buildWindow();
+    Form_Load();
+}
+
+frmPubMain::~frmPubMain() = default;
+
+void frmPubMain::buildWindow()
+{
+    m_commands = new MainCommands(*this);
+    m_events = new EventListModel(this);
+    m_events->setLocale(QLocale());
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("area"));
+    setCentralWidget(area);
+    m_lsv = new EventsView(area);
+    m_lsv->setObjectName(QStringLiteral("lsv"));
+    m_lsv->setModel(m_events);
+    m_lsv->setItemDelegate(new ReadableTextDelegate(m_lsv));
+    QFont listFont = m_lsv->font();
+    listFont.setFamily(QStringLiteral("Tahoma"));
+    listFont.setPointSizeF(9);
+    m_lsv->setFont(listFont);
+    connect(m_lsv, &ReportList::headerClicked, this, [this](int column) {
+        // The direction flips whichever column was clicked before; the list starts ascending.
+        const Qt::SortOrder order
+            = m_events->sortOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+        m_events->sort(column, order);
+        m_lsv->showSortMarker(column, order);
+    });
+    connect(m_lsv, &ReportList::mouseMoved, this, [this] { panel(1).setText(m_listingText); });
+    area->installEventFilter(this);
+    trackMouseOver(area);
+
+    m_tlb = MainMenus::buildToolbar(*this);
+    connect(m_tlb, &QToolBar::actionTriggered, this, &frmPubMain::tlb_ButtonClick);
+    trackMouseOver(m_tlb);
+    MainMenus::build(*this, *m_commands);
+    buildStatusBar();
+
+    m_tim = new QTimer(this);
+    m_tim->setObjectName(QStringLiteral("tim"));
+    connect(m_tim, &QTimer::timeout, this, &frmPubMain::tim_Timer);
+    m_timNow = new QTimer(this);
+    m_timNow->setObjectName(QStringLiteral("timNow"));
+    m_timNow->setInterval(1000);
+    connect(m_timNow, &QTimer::timeout, this, &frmPubMain::timNow_Timer);
+    m_timPos = new QTimer(this);
+    m_timPos->setObjectName(QStringLiteral("timPos"));
+    connect(m_timPos, &QTimer::timeout, this, &frmPubMain::timPos_Timer);
+
+    const double d = dpi();
+    resize(Twips::toPixels(designClientWidth, d), Twips::toPixels(designClientHeight, d));
+}
+
+void frmPubMain::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("stb"));
+    QFont barFont = bar->font();
+    barFont.setFamily(QStringLiteral("Tahoma"));
+    barFont.setPointSizeF(8.25);
+    bar->setFont(barFont);
+    const double d = dpi();
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(u"stbPanel(" % QString::number(i + 1) % u')');
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        label->setMinimumWidth(Twips::toPixels(panelMinimum, d));
+        // Panel 1 takes what the window gives; the others grow to their design width, and a
+        // narrow window shrinks every panel down to the common minimum.
+        if (i == 0) {
+            bar->addWidget(label, 1);
+        } else {
+            label->setMaximumWidth(Twips::toPixels(panelWidths[i], d));
+            label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+            bar->addPermanentWidget(label, 1);
+        }
+        m_panels[i] = label;
+    }
+    trackMouseOver(bar);
+}
+
+void frmPubMain::trackMouseOver(QWidget* area)
+{
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+    const auto children = area->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        child->setMouseTracking(true);
+        child->installEventFilter(this);
+    }
+}
+
+QLabel& frmPubMain::panel(int number) const
+{
+    return *m_panels[std::clamp(number, 1, 4) - 1];
+}
+
+double frmPubMain::dpi() const
+{
+    return logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+}
+
+void frmPubMain::Form_Load()
+{
+    InterfaceTexts& texts = m_program.interfaceTexts();
+    texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+    texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    const QString tips = m_program.filePath(DataFileName::tips);
+    m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
+    m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
+    m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
+
+    QString error;
+    if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
+        m_program.reportWriteFailure(this, m_program.folder(), error);
+    m_program.settings() = m_program.settingsFile().readAtStartup();
+    loadEvents();
+    writeCountText();
+    tim_Timer();
+    applyListStyle();
+    applyRefreshInterval();
+    // The menu tips are installed here once the status-bar tips exist.
+    timNow_Timer();
+    m_timNow->start();
+    m_timPos->start(300);
+}
+
+void frmPubMain::loadEvents()
+{
+    const EventsFile file = m_program.eventsFile();
+    QString error;
+    if (!file.load(*m_events, m_program.now(), &error))
+        m_program.reportWriteFailure(this, file.path(), error);
+}
+
+void frmPubMain::writeCountText()
+{
+    const QString count = QString::number(m_events->rowCount());
+    panel(2).setText(m_countText.contains(u"%1") ? m_countText.arg(count) : u"Events: " % count);
+}
+
+void frmPubMain::applyListStyle()
+{
+    ApplyListStyle(*m_lsv, *m_events, m_program.settings());
+}
+
+void frmPubMain::applyRefreshInterval()
+{
+    bool ok = false;
+    const qlonglong seconds = m_program.settings().value(SettingKey::Refresh).trimmed().toLongLong(&ok);
+    if (!ok || seconds < 0 || seconds * 1000 > std::numeric_limits<int>::max())
+        return;
+    // An interval of 0 stops the timer, as a zero interval always has.
+    if (seconds == 0)
+        m_tim->stop();
+    else
+        m_tim->start(int(seconds * 1000));
+}
+
+void frmPubMain::tlb_ButtonClick(QAction* button)
+{
+    const QString command = MainMenus::commandForCaption(button->text());
+    if (!command.isEmpty())
+        m_commands->run(command);
+}
+
+void frmPubMain::tim_Timer()
+{
+    // The decimals are taken from the settings record at each refresh, so a changed record
+    // shows at the next tick.
+    std::array<QString, timeUnitCount> decimals;
+    for (TimeUnit unit : allTimeUnits)
+        decimals[int(unit)] = m_program.settings().decimals(unit);
+    if (decimals != m_decimals) {
+        m_decimals = decimals;
+        m_events->setDecimals(decimals);
+    }
+    m_events->refreshAll(m_program.now());
+}
+
+void frmPubMain::timNow_Timer()
+{
+    panel(3).setText(m_program.now().toText());
+}
+
+void frmPubMain::timPos_Timer()
+{
+    if (isMinimized())
+        return;
+    const QRect frame = frameGeometry();
+    const double d = dpi();
+    const SettingsFile file = m_program.settingsFile();
+    for (const auto& [key, pixels] :
+        { std::pair { SettingKey::Left, frame.x() }, std::pair { SettingKey::Top, frame.y() } }) {
+        const int current = Twips::fromPixels(pixels, d);
+        if (wholeNumber(m_program.settings().value(key)).value_or(0) == current)
+            continue;
+        m_program.settings().setValue(key, QString::number(current));
+        file.writeValue(key, QString::number(current));
+    }
+}
+
+void frmPubMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmPubMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmPubMain::Form_Resize()
+{
+    // Applying the saved position resizes the window again; those resizes only lay out.
+    if (!m_applyingPosition) {
+        // Minimizing into the notification area comes with the tray icon.
+        if (m_program.restoring) {
+            m_applyingPosition = true;
+            applySavedPosition();
+            m_applyingPosition = false;
+        } else {
+            recordPosition();
+        }
+    }
+    layOutList();
+}
+
+void frmPubMain::applySavedPosition()
+{
+    const Settings& saved = m_program.settings();
+    if (saved.value(SettingKey::Width).isEmpty()) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        return;
+    }
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    const double d = dpi();
+    // The saved values are the outer edges; the frame's own size is taken off for the inside.
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    if (const auto left = wholeNumber(saved.value(SettingKey::Left)))
+        move(Twips::toPixels(*left, d), frameGeometry().y());
+    if (const auto top = wholeNumber(saved.value(SettingKey::Top)))
+        move(frameGeometry().x(), Twips::toPixels(*top, d));
+    if (const auto width = wholeNumber(saved.value(SettingKey::Width)))
+        resize(std::max(1, Twips::toPixels(*width, d) - frameExtra.width()), height());
+    if (const auto height = wholeNumber(saved.value(SettingKey::Height)))
+        resize(width(), std::max(1, Twips::toPixels(*height, d) - frameExtra.height()));
+}
+
+void frmPubMain::recordPosition()
+{
+    Settings& saved = m_program.settings();
+    if (isMaximized()) {
+        for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
+            saved.setValue(key, QString());
+    } else if (!isMinimized()) {
+        const QRect frame = frameGeometry();
+        const double d = dpi();
+        saved.setValue(SettingKey::Left, QString::number(Twips::fromPixels(frame.x(), d)));
+        saved.setValue(SettingKey::Top, QString::number(Twips::fromPixels(frame.y(), d)));
+        saved.setValue(SettingKey::Width, QString::number(Twips::fromPixels(frame.width(), d)));
+        saved.setValue(SettingKey::Height, QString::number(Twips::fromPixels(frame.height(), d)));
+    }
+    writePosition();
+}
+
+void frmPubMain::writePosition()
+{
+    const SettingsFile file = m_program.settingsFile();
+    for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
+        file.writeValue(key, m_program.settings().value(key));
+}
+
+void frmPubMain::layOutList()
+{
+    const double d = dpi();
+    const QWidget* area = centralWidget();
+    const ListLayout layout = layoutList(Twips::fromPixels(area->width(), d),
+        Twips::fromPixels(area->height(), d), Twips::fromPixels(m_lsv->width(), d));
+    const int margin = Twips::toPixels(ListLayout::margin, d);
+    m_lsv->setGeometry(margin, margin, layout.width ? Twips::toPixels(*layout.width, d) : m_lsv->width(),
+        layout.height ? Twips::toPixels(*layout.height, d) : m_lsv->height());
+    for (int column = 0; column < int(layout.columns.size()); ++column) {
+        if (layout.columns[column])
+            m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], d));
+    }
+}
+
+void frmPubMain::mouseMoveEvent(QMouseEvent* event)
+{
+    panel(1).setText(m_readyText);
+    QMainWindow::mouseMoveEvent(event);
+}
+
+bool frmPubMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove)
+        panel(1).setText(m_readyText);
+    if (event->type() == QEvent::Resize && watched == centralWidget())
+        layOutList();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmPubMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmPubMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_tim->stop();
+    m_timNow->stop();
+    m_timPos->stop();
+    QString error;
+    if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
+        m_program.reportWriteFailure(this, m_program.folder(), error);
+    // The menu-tip window procedure is given back here once it is installed.
+    for (const char* name :
+        { "frmPubAbout", "frmPubCalc", "frmPubDetail", "frmPubOptions", "frmPubWorkTime" }) {
+        const QString windowName = QString::fromLatin1(name);
+        if (QWidget* other = findChild<QWidget*>(windowName))
+            other->close();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != this && top->objectName() == windowName)
+                top->close();
+        }
+    }
+    m_program.releaseComponents();
+    Desktop& desktop = m_program.desktop();
+    if (const quintptr helpWindow = desktop.findWindow(QStringLiteral("KRN Help")); helpWindow > 1)
+        desktop.sendWindowMessage(helpWindow, 16, 0, 0);
+    m_help.close();
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/TimeUnit.h"
+#include "ui/help/HelpLauncher.h"
+
+#include <QMainWindow>
+#include <array>
+
+class EventListModel;
+class MainCommands;
+class Program;
+class QAction;
+class QLabel;
+class QTimer;
+class QToolBar;
+class ReportList;
+
+// The main window: the events list with its live counters, the toolbar, the menus, the
+// status bar and three timers: tim refreshes the counters, timNow the clock, timPos keeps the
+// saved position. Loading happens in the constructor; closing the window unloads it.
+class frmPubMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmPubMain(Program& program, QWidget* parent = nullptr);
+    ~frmPubMain() override;
+
+    Program& program() const { return m_program; }
+    ReportList& lsv() const { return *m_lsv; }
+    EventListModel& events() const { return *m_events; }
+    MainCommands& commands() const { return *m_commands; }
+    HelpLauncher& help() { return m_help; }
+    // Status panels 1 to 4.
+    QLabel& panel(int number) const;
+    QTimer& tim() const { return *m_tim; }
+
+    // Panel 2: "Events: " and the number of rows.
+    void writeCountText();
+    // Reloads the events file into the list; a failed write of the file is reported.
+    void loadEvents();
+    // The list's font and colours from the settings, and the future rows' colour.
+    void applyListStyle();
+    // The interval of tim from "Refresh"; "0" stops it, an unusable value leaves it as it was.
+    void applyRefreshInterval();
+    // Runs the command whose caption the button shows; other captions do nothing.
+    void tlb_ButtonClick(QAction* button);
+
+public Q_SLOTS:
+    void tim_Timer();
+    void timNow_Timer();
+    void timPos_Timer();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildStatusBar();
+    void trackMouseOver(QWidget* area);
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void applySavedPosition();
+    void recordPosition();
+    void writePosition();
+    void layOutList();
+    double dpi() const;
+
+    Program& m_program;
+    EventListModel* m_events = nullptr;
+    ReportList* m_lsv = nullptr;
+    QToolBar* m_tlb = nullptr;
+    std::array<QLabel*, 4> m_panels {};
+    QTimer* m_tim = nullptr;
+    QTimer* m_timNow = nullptr;
+    QTimer* m_timPos = nullptr;
+    MainCommands* m_commands = nullptr;
+    HelpLauncher m_help;
+    std::array<QString, timeUnitCount> m_decimals;
+    QString m_readyText;
+    QString m_listingText;
+    QString m_countText;
+    bool m_applyingPosition = false;
+    bool m_unloaded = false;
+};

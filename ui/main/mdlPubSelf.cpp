@@ -1,0 +1,36 @@
+#include "ui/main/mdlPubSelf.h"
+
+#include "platform/DataFolder.h"
+#include "platform/SingleInstance.h"
+#include "ui/common/Program.h"
+#include "ui/main/frmPubMain.h"
+
+std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(
+    const QString& folder, Clock& clock, MessageBoxes& boxes, Desktop& desktop, const QString& shippedFiles)
+{
+    auto self = std::unique_ptr<mdlPubSelf>(new mdlPubSelf);
+    // The check comes before anything is read or written, so a second start changes nothing.
+    self->m_instance = std::make_unique<SingleInstance>(folder);
+    if (!self->m_instance->acquire())
+        return nullptr;
+    // A folder that cannot take the texts still runs; the window reports what it cannot write.
+    installShippedFiles(folder, shippedFiles);
+    self->m_program = std::make_unique<Program>(folder, clock, boxes, desktop);
+    self->m_window = std::make_unique<frmPubMain>(*self->m_program);
+    showRestoring(*self->m_window);
+    return self;
+}
+
+mdlPubSelf::~mdlPubSelf()
+{
+    // The window goes before the program object it refers to.
+    m_window.reset();
+    m_program.reset();
+}
+
+void mdlPubSelf::showRestoring(frmPubMain& window)
+{
+    window.program().restoring = true;
+    window.show();
+    window.program().restoring = false;
+}
