@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -85,6 +86,12 @@ void frmPubMain::buildWindow()
         m_lsv->showSortMarker(column, order);
     });
     connect(m_lsv, &ReportList::mouseMoved, this, [this] { panel(1).setText(m_listingText); });
+    connect(m_lsv, &QAbstractItemView::doubleClicked, this, [this] { m_commands->run(QStringLiteral("mendm")); });
+    // The Edit menu pops up where the right button is let go over the list.
+    connect(m_lsv, &ReportList::rightButtonReleased, this, [this](const QPoint& at) {
+        if (auto* edit = findChild<QMenu*>(QStringLiteral("mend")))
+            edit->popup(at);
+    });
     area->installEventFilter(this);
     trackMouseOver(area);
 
