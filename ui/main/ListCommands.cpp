@@ -41,20 +41,25 @@ void deleteSelected(frmPubMain& window)
     }
     if (!confirmed(window, "DEL EVENT PROMPT"))
         return;
-    const EventsFile file = window.program().eventsFile();
-    QString firstError;
-    // From the last row up, so the rows still to visit keep their numbers.
+    // From the last row up, so the rows still to go keep their numbers. All their lines leave
+    // the file in one write: a long selection costs one pass over the file, and a write that
+    // fails leaves file and list both as they were.
+    QList<int> doomed;
+    QStringList names;
     for (int row = events.rowCount() - 1; row >= 0; --row) {
-        if (!list.isSelected(row))
-            continue;
-        QString error;
-        if (file.remove(events.event(row).name, &error))
-            events.removeEvent(row);
-        else if (firstError.isEmpty())
-            firstError = error;
+        if (list.isSelected(row)) {
+            doomed << row;
+            names << events.event(row).name;
+        }
     }
-    if (!firstError.isEmpty())
-        window.program().reportWriteFailure(&window, file.path(), firstError);
+    const EventsFile file = window.program().eventsFile();
+    QString error;
+    if (names.isEmpty() || file.remove(names, &error)) {
+        for (int row : std::as_const(doomed))
+            events.removeEvent(row);
+    } else {
+        window.program().reportWriteFailure(&window, file.path(), error);
+    }
     window.writeCountText();
     list.setCurrentRow(0);
     list.setSelected(0, true);

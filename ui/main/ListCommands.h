@@ -7,8 +7,8 @@ class frmPubMain;
 // fails is reported and the list keeps showing what the file holds.
 namespace ListCommands {
 
-// Asks first, then removes the selected events from the last row up; a row whose line could
-// not be removed stays. Afterwards the first row is selected and the list has the focus.
+// Asks first, then removes the selected events and their lines; when the lines cannot be
+// removed, the rows stay too. Afterwards the first row is selected and the list has the focus.
 void deleteSelected(frmPubMain& window);
 // Asks first, then empties the events file and the list; a file that could not be emptied
 // keeps its rows on the list.
