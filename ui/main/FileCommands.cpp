@@ -21,8 +21,9 @@ QString filter(QStringView events)
 void saveAs(frmPubMain& window)
 {
     Program& program = window.program();
-    const QString destination = program.profileShell().saveFileDialog(&window, QStringLiteral("Save Events As"),
-        QString(), filter(u"KRN Events Files (*.krn)"), QString(), QStringLiteral("krn"));
+    const QString destination
+        = program.profileShell().saveFileDialog(&window, QStringLiteral("Save Events As"), QString(),
+            filter(u"KRN Events Files (*.krn)"), QString(), QStringLiteral("krn"));
     if (destination.isEmpty())
         return;
     QString error;

@@ -19,7 +19,8 @@ constexpr int showMaximized = 3;
 
 QString address(const QString& folder, const QString& entry)
 {
-    const auto link = [&folder](const char* key) { return linkText(folder, QString::fromLatin1(key)).trimmed(); };
+    const auto link
+        = [&folder](const char* key) { return linkText(folder, QString::fromLatin1(key)).trimmed(); };
     if (entry == u"menht")
         return link("Forum");
     if (entry == u"menhw")

@@ -25,7 +25,8 @@ void tell(frmPubMain& window, const char* key)
 bool confirmed(frmPubMain& window, const char* key)
 {
     Program& program = window.program();
-    return program.boxes().show(&window, program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Question)
+    return program.boxes().show(
+               &window, program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Question)
         == MessageBoxes::Answer::Yes;
 }
 

@@ -1,9 +1,9 @@
 #include "ui/main/MainCommands.h"
 
 #include "core/EventListModel.h"
+#include "platform/MessageBoxes.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "platform/MessageBoxes.h"
 #include "ui/editor/frmPubDetail.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
@@ -97,8 +97,9 @@ const QStringList& MainCommands::names()
 frmPubDetail& MainCommands::detail()
 {
     if (!m_detail) {
-        m_detail = new frmPubDetail(m_window.program(), m_window.events(), m_window.lsv(),
-            [this] { m_window.writeCountText(); }, &m_window);
+        m_detail = new frmPubDetail(
+            m_window.program(), m_window.events(), m_window.lsv(), [this] { m_window.writeCountText(); },
+            &m_window);
     }
     return *m_detail;
 }
@@ -112,8 +113,8 @@ void MainCommands::mendm_Click()
 {
     const int count = m_window.events().rowCount();
     if (count == 0) {
-        m_window.program().boxes().show(&m_window, m_window.program().message(QStringLiteral("NO EVENT MODIFY")),
-            MessageBoxes::Icon::Information);
+        m_window.program().boxes().show(&m_window,
+            m_window.program().message(QStringLiteral("NO EVENT MODIFY")), MessageBoxes::Icon::Information);
         return;
     }
     // A list that has rows but no current row changes its first row.

@@ -29,7 +29,8 @@ using Icon = MessageBoxes::Icon;
 
 namespace {
 
-const QByteArray threeEvents = "Alpha\t2009/01/01 00:00:00\nBeta\t2009/02/01 00:00:00\nGamma\t2009/03/01 00:00:00\n";
+const QByteArray threeEvents
+    = "Alpha\t2009/01/01 00:00:00\nBeta\t2009/02/01 00:00:00\nGamma\t2009/03/01 00:00:00\n";
 
 QString shippedText(const QString& name)
 {
@@ -56,7 +57,8 @@ void trigger(frmPubMain& window, const char* entry)
 
 bool hasNormalAttributes(const QString& path)
 {
-    return (QFileInfo(path).permissions() & QFile::WriteOwner) && fileAttributes(path) == FileAttribute::Normal;
+    return (QFileInfo(path).permissions() & QFile::WriteOwner)
+        && fileAttributes(path) == FileAttribute::Normal;
 }
 
 } // namespace
@@ -66,10 +68,7 @@ class TestMainCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void newEventByKeyboardIsListedAndCounted()
     {
@@ -189,7 +188,8 @@ private Q_SLOTS:
         QCOMPARE(lastBox(kronvel).text, message(kronvel, "DEL EVENT PROMPT"));
         QCOMPARE(lastBox(kronvel).icon, Icon::Question);
         QCOMPARE(names(window), QStringList({ u"Alpha"_s, u"Gamma"_s }));
-        QCOMPARE(kronvel.readFile(u"events.dll"_s), "Alpha\t2009/01/01 00:00:00\nGamma\t2009/03/01 00:00:00\n");
+        QCOMPARE(
+            kronvel.readFile(u"events.dll"_s), "Alpha\t2009/01/01 00:00:00\nGamma\t2009/03/01 00:00:00\n");
         QCOMPARE(window.panel(2).text(), u"Events: 2"_s);
         QCOMPARE(selectedNames(window), QStringList({ u"Alpha"_s }));
         QCOMPARE(window.lsv().currentRow(), 0);
@@ -343,7 +343,8 @@ private Q_SLOTS:
         QVERIFY(window.lsv().hasFocus());
 
         // Blanks only, and Cancel, leave the selection as it was; no message follows.
-        for (const std::optional<QString>& answer : { std::optional<QString>(u"   "_s), std::optional<QString>() }) {
+        for (const std::optional<QString>& answer :
+            { std::optional<QString>(u"   "_s), std::optional<QString>() }) {
             kronvel.boxes.clear();
             kronvel.boxes.queueInput(answer);
             press(window, Qt::Key_F3);
@@ -530,7 +531,8 @@ private Q_SLOTS:
     {
         MainWindowFixture kronvel;
         kronvel.writeFile(u"events.dll"_s, threeEvents);
-        kronvel.writeFile(u"saved.krn"_s, "b\t2009/01/01 00:00:00\nC\t2009/01/01 00:00:00\na\t2009/01/01 00:00:00\n");
+        kronvel.writeFile(
+            u"saved.krn"_s, "b\t2009/01/01 00:00:00\nC\t2009/01/01 00:00:00\na\t2009/01/01 00:00:00\n");
         QVERIFY(kronvel.start());
         frmPubMain& window = kronvel.window();
         QVERIFY(activate(window));
@@ -547,7 +549,8 @@ private Q_SLOTS:
     void twoHeaderClicksFlipTheOrderAndTheMarker()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, "Beta\t2009/02/01 00:00:00\nGamma\t2009/03/01 00:00:00\nAlpha\t2009/01/01 00:00:00\n");
+        kronvel.writeFile(u"events.dll"_s,
+            "Beta\t2009/02/01 00:00:00\nGamma\t2009/03/01 00:00:00\nAlpha\t2009/01/01 00:00:00\n");
         QVERIFY(kronvel.start());
         frmPubMain& window = kronvel.window();
         QHeaderView* header = window.lsv().header();
