@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -573,6 +574,47 @@ private Q_SLOTS:
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     }
 
+    void sortMarkerPointsUpAscendingAndDownDescending()
+    {
+        MainWindowFixture kronvel;
+        kronvel.writeFile(u"events.dll"_s, threeEvents);
+        QVERIFY(kronvel.start());
+        QHeaderView* header = kronvel.window().lsv().header();
+        const auto clickDate = [&] {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(EventListModel::DateTime) + 5, header->height() / 2));
+        };
+        clickDate();
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        const QImage descending = header->grab().toImage();
+        clickDate();
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        const QImage ascending = header->grab().toImage();
+
+        // The marker is where the two pictures differ; an arrow pointing down carries more ink
+        // in its upper half, one pointing up in its lower half.
+        QRect marker;
+        for (int y = 0; y < descending.height(); ++y) {
+            for (int x = 0; x < descending.width(); ++x) {
+                if (descending.pixel(x, y) != ascending.pixel(x, y))
+                    marker |= QRect(x, y, 1, 1);
+            }
+        }
+        QVERIFY(marker.height() >= 3);
+        const auto inkAbove = [&](const QImage& image) {
+            int balance = 0;
+            for (int y = marker.top(); y <= marker.bottom(); ++y) {
+                for (int x = marker.left(); x <= marker.right(); ++x) {
+                    const int ink = 255 - qGray(image.pixel(x, y));
+                    balance += y < marker.center().y() ? ink : (y > marker.center().y() ? -ink : 0);
+                }
+            }
+            return balance;
+        };
+        QVERIFY2(inkAbove(descending) > 0, "the descending marker does not point down");
+        QVERIFY2(inkAbove(ascending) < 0, "the ascending marker does not point up");
+    }
+
     void toolbarCaptionChangedInTheTextFilesDoesNothing()
     {
         MainWindowFixture kronvel;
@@ -593,6 +635,36 @@ private Q_SLOTS:
         // The neighbouring button kept its caption and runs its command.
         clickToolbar(window, 6);
         QCOMPARE(lastBox(kronvel).text, message(kronvel, "CLEAR EVENT"));
+    }
+
+    void accessKeysAreUniqueInEachMenu()
+    {
+        MainWindowFixture kronvel;
+        QVERIFY(kronvel.start());
+        frmPubMain& window = kronvel.window();
+        QList<QWidget*> containers { window.menuBar() };
+        for (QMenu* menu : window.findChildren<QMenu*>())
+            containers << menu;
+        for (QWidget* container : std::as_const(containers)) {
+            QHash<QChar, QString> taken;
+            for (QAction* action : container->actions()) {
+                const QString text = action->text();
+                // The letter after a single "&"; "&&" shows an ampersand.
+                for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+                    if (text[i] != u'&')
+                        continue;
+                    if (text[i + 1] == u'&') {
+                        ++i;
+                        continue;
+                    }
+                    const QChar key = text[i + 1].toLower();
+                    QVERIFY2(!taken.contains(key),
+                        qPrintable(taken.value(key) % u" and "_s % text % u" share the access key "_s % key));
+                    taken.insert(key, text);
+                    break;
+                }
+            }
+        }
     }
 
     void linksOpenTheirAddressesExactly()
