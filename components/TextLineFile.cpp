@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QSet>
 
 namespace {
 
@@ -62,11 +63,24 @@ bool TextLineFile::appendLine(const QString& path, const QString& line, QString*
 bool TextLineFile::removeKeyedLine(
     const QString& path, const QString& key, const QString& separator, int compare, QString* error) const
 {
+    return removeKeyedLines(path, QStringList { key }, separator, compare, error);
+}
+
+bool TextLineFile::removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator,
+    int compare, QString* error) const
+{
     RawLines file;
     if (!readFile(path, &file, error))
         return false;
+    // Keys compared as text are looked up case-folded, which is how a text compare matches.
+    const auto lookup = [compare](const QString& key) { return compare == Text ? key.toCaseFolded() : key; };
+    QSet<QString> wanted;
+    wanted.reserve(keys.size());
+    for (const QString& key : keys)
+        wanted.insert(lookup(key));
     const qsizetype before = file.lines.size();
-    file.lines.removeIf([&](const QByteArray& raw) { return hasKey(raw, key, separator, compare); });
+    file.lines.removeIf(
+        [&](const QByteArray& raw) { return wanted.contains(lookup(keyOf(decodeLine(raw), separator))); });
     if (file.lines.size() == before)
         return true; // nothing to remove: the file is not touched at all
     return FileReplace::replace(path, file.join(), error);

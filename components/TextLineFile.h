@@ -22,6 +22,10 @@ public:
     // Removes every line with that key; the other lines keep their order.
     bool removeKeyedLine(const QString& path, const QString& key, const QString& separator, int compare,
                          QString* error = nullptr) const;
+    // Removes every line whose key is one of keys, in one write: removing many records costs
+    // one pass over the file, not one per record.
+    bool removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator, int compare,
+                          QString* error = nullptr) const;
     // Removes every line with that key and appends line as the new last line, in one write,
     // so a changed record moves to the end without ever being missing from the file.
     bool replaceKeyedLine(const QString& path, const QString& key, const QString& line, const QString& separator,

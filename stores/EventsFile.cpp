@@ -74,6 +74,11 @@ bool EventsFile::remove(const QString& name, QString* error) const
     return m_lines.removeKeyedLine(path(), name, tab, TextLineFile::Binary, error);
 }
 
+bool EventsFile::remove(const QStringList& names, QString* error) const
+{
+    return m_lines.removeKeyedLines(path(), names, tab, TextLineFile::Binary, error);
+}
+
 bool EventsFile::change(const QString& oldName, const QString& name, const QString& dateTimeText,
                         QString* error) const
 {

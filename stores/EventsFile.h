@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class EventListModel;
 class FileSystem;
@@ -24,6 +25,8 @@ public:
 
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;
+    // Removes the lines of all these events in one write; the file keeps them all on failure.
+    bool remove(const QStringList& names, QString* error = nullptr) const;
     // A changed event: its old line goes and the new one ends the file, in one write.
     bool change(const QString& oldName, const QString& name, const QString& dateTimeText,
                 QString* error = nullptr) const;

@@ -117,6 +117,33 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(path), after);
     }
 
+    void removeKeyedLines_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<int>("compare");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("binary compare is exact, missing keys are passed over")
+            << QStringList({ QStringLiteral("Birthday"), QStringLiteral("Caf\u00e9"), QStringLiteral("None") })
+            << int(TextLineFile::Binary)
+            << QByteArray("birthday party\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
+        QTest::newRow("text compare ignores case")
+            << QStringList({ QStringLiteral("birthday"), QStringLiteral("BIRTHDAY PARTY") }) << int(TextLineFile::Text)
+            << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\n");
+        QTest::newRow("no keys leave the file unchanged") << QStringList() << int(TextLineFile::Binary) << kEvents;
+    }
+
+    void removeKeyedLines()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(int, compare);
+        QFETCH(QByteArray, after);
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, kEvents));
+        QString error;
+        QVERIFY2(TextLineFile().removeKeyedLines(path, keys, kTab, compare, &error), qPrintable(error));
+        QCOMPARE(TestFiles::read(path), after);
+    }
+
     void removeFromMissingFile()
     {
         QVERIFY(TextLineFile().removeKeyedLine(file(), QStringLiteral("a"), kTab, TextLineFile::Binary));

@@ -123,6 +123,14 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 2);
     }
 
+    void removeManyInOneWrite()
+    {
+        writeFile(file().path(), "A\t2000/01/01 00:00:00\nB\t2001/01/01 00:00:00\nb\t2002/01/01 00:00:00\n"
+                                 "C\t2003/01/01 00:00:00\n");
+        QVERIFY(file().remove(QStringList({ u"C"_s, u"B"_s, u"missing"_s })));
+        QCOMPARE(readAll(file().path()), QByteArray("A\t2000/01/01 00:00:00\nb\t2002/01/01 00:00:00\n"));
+    }
+
     void saveAsOverAReadOnlyFileReplacesIt()
     {
         writeFile(file().path(), "A\t2000/01/01 00:00:00\n");

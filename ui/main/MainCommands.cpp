@@ -1,10 +1,16 @@
 #include "ui/main/MainCommands.h"
 
 #include "core/EventListModel.h"
+#include "platform/MessageBoxes.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
+#include "ui/editor/frmPubDetail.h"
+#include "ui/main/FileCommands.h"
+#include "ui/main/LinkCommands.h"
+#include "ui/main/ListCommands.h"
 #include "ui/main/frmPubMain.h"
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -88,41 +94,110 @@ const QStringList& MainCommands::names()
     return list;
 }
 
-// The event commands come with the event editor and the command handlers; until then these
-// entries do nothing.
-void MainCommands::menen_Click() { }
-void MainCommands::menes_Click() { }
-void MainCommands::menel_Click() { }
-void MainCommands::mendm_Click() { }
-void MainCommands::mendd_Click() { }
-void MainCommands::mendc_Click() { }
-void MainCommands::mendf_Click() { }
-void MainCommands::mendo_Click(int) { }
-void MainCommands::mentw_Click() { }
-void MainCommands::mentc_Click() { }
-void MainCommands::mento_Click() { }
-void MainCommands::menht_Click() { }
-void MainCommands::menhw_Click() { }
-void MainCommands::menhc_Click() { }
-void MainCommands::menhl_Click() { }
-void MainCommands::menha_Click() { }
+frmPubDetail& MainCommands::detail()
+{
+    if (!m_detail) {
+        m_detail = new frmPubDetail(
+            m_window.program(), m_window.events(), m_window.lsv(), [this] { m_window.writeCountText(); },
+            &m_window);
+    }
+    return *m_detail;
+}
+
+void MainCommands::menen_Click()
+{
+    detail().openNew();
+}
+
+void MainCommands::mendm_Click()
+{
+    const int count = m_window.events().rowCount();
+    if (count == 0) {
+        m_window.program().boxes().show(&m_window,
+            m_window.program().message(QStringLiteral("NO EVENT MODIFY")), MessageBoxes::Icon::Information);
+        return;
+    }
+    // A list that has rows but no current row changes its first row.
+    const int row = std::max(m_window.lsv().currentRow(), 0);
+    ListCommands::selectOnly(m_window, row);
+    detail().openModify(row);
+}
+
+void MainCommands::menes_Click()
+{
+    FileCommands::saveAs(m_window);
+}
+
+void MainCommands::menel_Click()
+{
+    FileCommands::loadFrom(m_window);
+}
 
 void MainCommands::menex_Click()
 {
     m_window.close();
 }
 
+void MainCommands::mendd_Click()
+{
+    ListCommands::deleteSelected(m_window);
+}
+
+void MainCommands::mendc_Click()
+{
+    ListCommands::clearAll(m_window);
+}
+
 void MainCommands::menda_Click()
 {
-    m_window.lsv().selectAllRows();
+    ListCommands::selectAll(m_window);
 }
 
 void MainCommands::mends_Click()
 {
-    m_window.lsv().selectNoRows();
+    ListCommands::selectNone(m_window);
 }
+
+void MainCommands::mendf_Click()
+{
+    ListCommands::find(m_window);
+}
+
+void MainCommands::mendo_Click(int column)
+{
+    ListCommands::copyCell(m_window, column);
+}
+
+// The work-time window, the calculator and the options dialog open here, modal over the main
+// window, once they exist; until then their entries do nothing.
+void MainCommands::mentw_Click() { }
+void MainCommands::mentc_Click() { }
+void MainCommands::mento_Click() { }
+
+// The about box opens here, modeless, once it exists.
+void MainCommands::menha_Click() { }
 
 void MainCommands::menhh_Click()
 {
-    m_window.help().open(m_window.program().filePath(QStringLiteral("help/events.html")));
+    LinkCommands::openHelp(m_window);
+}
+
+void MainCommands::menht_Click()
+{
+    LinkCommands::open(m_window, QStringLiteral("menht"));
+}
+
+void MainCommands::menhw_Click()
+{
+    LinkCommands::open(m_window, QStringLiteral("menhw"));
+}
+
+void MainCommands::menhc_Click()
+{
+    LinkCommands::open(m_window, QStringLiteral("menhc"));
+}
+
+void MainCommands::menhl_Click()
+{
+    LinkCommands::open(m_window, QStringLiteral("menhl"));
 }

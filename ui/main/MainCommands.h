@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
+class frmPubDetail;
 class frmPubMain;
 
 // The commands of the main window's menus, toolbar and shortcuts, one handler per menu entry,
-// named after it. The window wires every menu entry and toolbar button here by name.
+// named after it. The window wires every menu entry and toolbar button here by name; the work
+// is done by the list, file and link commands, so each handler stays a line or two.
 class MainCommands : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,9 @@ public:
     bool run(const QString& name);
     // Every menu entry that runs a command, in menu order.
     static const QStringList& names();
+
+    // The event editor, one shared instance, created on first use as a child of the window.
+    frmPubDetail& detail();
 
 public Q_SLOTS:
     void menen_Click();
@@ -44,4 +50,5 @@ public Q_SLOTS:
 
 private:
     frmPubMain& m_window;
+    QPointer<frmPubDetail> m_detail;
 };

@@ -16,11 +16,13 @@
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/ReadableTextDelegate.h"
+#include "ui/main/SortMarkerStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -77,6 +79,9 @@ void frmPubMain::buildWindow()
     listFont.setFamily(QStringLiteral("Tahoma"));
     listFont.setPointSizeF(9);
     m_lsv->setFont(listFont);
+    auto* markerStyle = new SortMarkerStyle;
+    markerStyle->setParent(m_lsv->header());
+    m_lsv->header()->setStyle(markerStyle);
     connect(m_lsv, &ReportList::headerClicked, this, [this](int column) {
         // The direction flips whichever column was clicked before; the list starts ascending.
         const Qt::SortOrder order
@@ -85,6 +90,13 @@ void frmPubMain::buildWindow()
         m_lsv->showSortMarker(column, order);
     });
     connect(m_lsv, &ReportList::mouseMoved, this, [this] { panel(1).setText(m_listingText); });
+    connect(
+        m_lsv, &QAbstractItemView::doubleClicked, this, [this] { m_commands->run(QStringLiteral("mendm")); });
+    // The Edit menu pops up where the right button is let go over the list.
+    connect(m_lsv, &ReportList::rightButtonReleased, this, [this](const QPoint& at) {
+        if (auto* edit = findChild<QMenu*>(QStringLiteral("mend")))
+            edit->popup(at);
+    });
     area->installEventFilter(this);
     trackMouseOver(area);
 
