@@ -136,4 +136,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestQtDesktop)
-#include "tst_qtdesktop.moc"
+#include "test_qtdesktop.moc"

@@ -303,4 +303,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestTextLineFile)
-#include "tst_textlinefile.moc"
+#include "test_textlinefile.moc"

@@ -35,4 +35,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestTextDecoding)
-#include "tst_textdecoding.moc"
+#include "test_textdecoding.moc"

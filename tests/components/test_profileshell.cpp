@@ -110,4 +110,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestProfileShell)
-#include "tst_profileshell.moc"
+#include "test_profileshell.moc"

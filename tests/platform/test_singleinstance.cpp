@@ -69,4 +69,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
-#include "tst_singleinstance.moc"
+#include "test_singleinstance.moc"

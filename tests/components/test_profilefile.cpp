@@ -231,4 +231,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestProfileFile)
-#include "tst_profilefile.moc"
+#include "test_profilefile.moc"

@@ -292,4 +292,4 @@ void TestVantricFace::smallSizeBecomes150Twips()
 }
 
 QTEST_MAIN(TestVantricFace)
-#include "tst_vantric_face.moc"
+#include "test_vantric_face.moc"

@@ -119,4 +119,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestFileAttributes)
-#include "tst_fileattributes.moc"
+#include "test_fileattributes.moc"

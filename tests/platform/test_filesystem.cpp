@@ -172,4 +172,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestFileSystem)
-#include "tst_filesystem.moc"
+#include "test_filesystem.moc"

@@ -174,4 +174,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestInterfaceTexts)
-#include "tst_interfacetexts.moc"
+#include "test_interfacetexts.moc"

@@ -176,4 +176,4 @@ void TestVantricHover::goToUrl()
 }
 
 QTEST_MAIN(TestVantricHover)
-#include "tst_vantric_hover.moc"
+#include "test_vantric_hover.moc"

@@ -32,4 +32,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestTwips)
-#include "tst_twips.moc"
+#include "test_twips.moc"

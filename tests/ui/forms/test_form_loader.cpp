@@ -134,4 +134,4 @@ void TestFormLoader::missingFileIsAProblem()
 }
 
 QTEST_MAIN(TestFormLoader)
-#include "tst_form_loader.moc"
+#include "test_form_loader.moc"

@@ -265,4 +265,4 @@ void TestVantricStorage::settersNotifyTheContainer()
 }
 
 QTEST_MAIN(TestVantricStorage)
-#include "tst_vantric_storage.moc"
+#include "test_vantric_storage.moc"

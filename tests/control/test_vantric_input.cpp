@@ -241,4 +241,4 @@ void TestVantricInput::accessLetterFocusesWithoutClick()
 }
 
 QTEST_MAIN(TestVantricInput)
-#include "tst_vantric_input.moc"
+#include "test_vantric_input.moc"

@@ -110,4 +110,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestDataFolder)
-#include "tst_datafolder.moc"
+#include "test_datafolder.moc"
