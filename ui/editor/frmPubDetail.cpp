@@ -44,6 +44,9 @@ frmPubDetail::frmPubDetail(Program& program, EventListModel& model, ReportList& 
 {
     setObjectName(QStringLiteral("frmPubDetail"));
     setWindowTitle(QStringLiteral("Event Detail"));
+    // A fixed-size dialog: nothing to minimize or maximize, and no context-help button.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
     createControls();
     Form_Load();
 }
