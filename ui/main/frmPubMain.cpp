@@ -15,6 +15,7 @@
 #include "ui/main/ListLayout.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
+#include "ui/main/MenuTips.h"
 #include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/SortMarkerStyle.h"
 
@@ -105,6 +106,7 @@ void frmPubMain::buildWindow()
     trackMouseOver(m_tlb);
     MainMenus::build(*this, *m_commands);
     buildStatusBar();
+    m_menuTips = new MenuTips(*this, panel(1), m_program.filePath(DataFileName::menuTips));
 
     m_tim = new QTimer(this);
     m_tim->setObjectName(QStringLiteral("tim"));
@@ -189,7 +191,7 @@ void frmPubMain::Form_Load()
     tim_Timer();
     applyListStyle();
     applyRefreshInterval();
-    // The menu tips are installed here once the status-bar tips exist.
+    m_menuTips->install();
     timNow_Timer();
     m_timNow->start();
     m_timPos->start(300);
@@ -391,7 +393,7 @@ void frmPubMain::Form_Unload()
     QString error;
     if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
         m_program.reportWriteFailure(this, m_program.folder(), error);
-    // The menu-tip window procedure is given back here once it is installed.
+    m_menuTips->uninstall();
     for (const char* name :
         { "frmPubAbout", "frmPubCalc", "frmPubDetail", "frmPubOptions", "frmPubWorkTime" }) {
         const QString windowName = QString::fromLatin1(name);

@@ -8,6 +8,7 @@
 
 class EventListModel;
 class MainCommands;
+class MenuTips;
 class Program;
 class QAction;
 class QLabel;
@@ -80,6 +81,7 @@ private:
     QTimer* m_timNow = nullptr;
     QTimer* m_timPos = nullptr;
     MainCommands* m_commands = nullptr;
+    MenuTips* m_menuTips = nullptr;
     HelpLauncher m_help;
     std::array<QString, timeUnitCount> m_decimals;
     QString m_readyText;
