@@ -7,6 +7,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/ui/QtDesktop.h"
 #include "platform/ui/QtMessageBoxes.h"
+#include "platform/ui/QtTray.h"
 #include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubSelf.h"
 
@@ -81,7 +82,9 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     SystemClock clock;
     QtMessageBoxes boxes;
     QtDesktop desktop;
-    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles);
+    QtTray tray;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kronvel-256.png")));
+    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
     if (!self)
         return 0; // another Kronvel has this folder: end silently
     TerminationSignal termination;

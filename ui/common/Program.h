@@ -16,6 +16,7 @@ class ProfileShell;
 class QWidget;
 class SettingsFile;
 class TextLineFile;
+class Tray;
 
 // The program-wide state of one running Kronvel: the data folder, the settings record, the
 // restoring flag, and the shared components, each created on first use. main() builds one and
@@ -32,6 +33,9 @@ public:
     Clock& clock() const { return m_clock; }
     MessageBoxes& boxes() const { return m_boxes; }
     Desktop& desktop() const { return m_desktop; }
+    // The notification area; none where the program runs without one (most tests).
+    Tray* tray() const { return m_tray; }
+    void setTray(Tray* tray) { m_tray = tray; }
     // The clock's local time as a moment.
     Moment now() const;
 
@@ -59,6 +63,7 @@ private:
     Clock& m_clock;
     MessageBoxes& m_boxes;
     Desktop& m_desktop;
+    Tray* m_tray = nullptr;
     Settings m_settings;
     std::unique_ptr<ProfileShell> m_profileShell;
     std::unique_ptr<TextLineFile> m_textLines;

@@ -16,6 +16,7 @@
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
+#include "ui/main/mdlPubTrayIcon.h"
 #include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/SortMarkerStyle.h"
 
@@ -106,6 +107,7 @@ void frmPubMain::buildWindow()
     trackMouseOver(m_tlb);
     MainMenus::build(*this, *m_commands);
     buildStatusBar();
+    m_trayIcon = new mdlPubTrayIcon(*this);
     m_menuTips = new MenuTips(*this, panel(1), m_program.filePath(DataFileName::menuTips));
 
     m_tim = new QTimer(this);
@@ -289,7 +291,9 @@ void frmPubMain::Form_Resize()
 {
     // Applying the saved position resizes the window again; those resizes only lay out.
     if (!m_applyingPosition) {
-        // Minimizing into the notification area comes with the tray icon.
+        // A minimized window lives in the notification area when the desktop takes its icon.
+        if (isMinimized() && !m_program.restoring)
+            m_trayIcon->goToTray();
         if (m_program.restoring) {
             m_applyingPosition = true;
             applySavedPosition();

@@ -9,6 +9,7 @@
 class EventListModel;
 class MainCommands;
 class MenuTips;
+class mdlPubTrayIcon;
 class Program;
 class QAction;
 class QLabel;
@@ -32,6 +33,7 @@ public:
     EventListModel& events() const { return *m_events; }
     MainCommands& commands() const { return *m_commands; }
     HelpLauncher& help() { return m_help; }
+    mdlPubTrayIcon& trayIcon() const { return *m_trayIcon; }
     // Status panels 1 to 4.
     QLabel& panel(int number) const;
     QTimer& tim() const { return *m_tim; }
@@ -82,6 +84,7 @@ private:
     QTimer* m_timPos = nullptr;
     MainCommands* m_commands = nullptr;
     MenuTips* m_menuTips = nullptr;
+    mdlPubTrayIcon* m_trayIcon = nullptr;
     HelpLauncher m_help;
     std::array<QString, timeUnitCount> m_decimals;
     QString m_readyText;

@@ -9,6 +9,7 @@ class frmPubMain;
 class MessageBoxes;
 class Program;
 class SingleInstance;
+class Tray;
 
 // The start-up module: one running Kronvel, holding the lock on its data folder, the program
 // object and the main window, in that order of creation.
@@ -20,7 +21,7 @@ public:
     // shows it with the restoring flag raised. No value when another instance holds the folder;
     // then nothing has been shown and no file touched.
     static std::unique_ptr<mdlPubSelf> Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
-        Desktop& desktop, const QString& shippedFiles);
+        Desktop& desktop, const QString& shippedFiles, Tray* tray = nullptr);
     ~mdlPubSelf();
 
     Program& program() const { return *m_program; }

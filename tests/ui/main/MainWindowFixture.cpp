@@ -43,7 +43,7 @@ void MainWindowFixture::writeSettings(const QList<std::pair<QString, QString>>& 
 
 bool MainWindowFixture::start()
 {
-    m_self = mdlPubSelf::Main(m_dir.path(), clock, boxes, desktop, QStringLiteral(":/shipped"));
+    m_self = mdlPubSelf::Main(m_dir.path(), clock, boxes, desktop, QStringLiteral(":/shipped"), &tray);
     return m_self != nullptr;
 }
 

@@ -3,6 +3,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeMessageBoxes.h"
+#include "tests/support/FakeTray.h"
 #include "ui/main/mdlPubSelf.h"
 
 #include <QTemporaryDir>
@@ -34,6 +35,7 @@ public:
     FakeClock clock;
     FakeMessageBoxes boxes;
     FakeDesktop desktop;
+    FakeTray tray;
 
 private:
     QTemporaryDir m_dir;

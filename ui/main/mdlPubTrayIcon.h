@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class frmPubMain;
+class QMenu;
+class QPoint;
+
+// The main window in the notification area: minimizing puts it there (when the desktop takes
+// the icon), a left click on the icon brings it back where it was, a right click shows the
+// tray menu.
+class mdlPubTrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit mdlPubTrayIcon(frmPubMain& window);
+
+    // Adds the icon and hides the window; false, and nothing changed, when the icon cannot be added.
+    bool goToTray();
+    // Back from the tray: the saved position is applied, then the icon is removed.
+    void restore();
+    bool inTray() const { return m_inTray; }
+    // The menu a right click on the icon shows.
+    void setMenu(QMenu* menu);
+
+    static QString tip() { return QStringLiteral("Kronvel v2.21"); }
+
+private:
+    void showMenu(const QPoint& at);
+
+    frmPubMain& m_window;
+    QPointer<QMenu> m_menu;
+    bool m_inTray = false;
+};
