@@ -36,6 +36,8 @@ QDateEdit* datePicker(QWidget* parent, const QString& name)
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     picker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+    // Room for the whole date beside the calendar arrow, whatever the layout offers.
+    picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("8888/88/88")) + 40);
     return picker;
 }
 
@@ -121,6 +123,7 @@ QGroupBox* createShiftFrame(CalcControls& c)
     c.txtQty->setMaxLength(10);
     c.txtQty->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.UpDown1 = named(new UpDown(frame), QStringLiteral("UpDown1"));
+    c.UpDown1->setFixedSize(16, c.txtQty->sizeHint().height());
     quantity->addWidget(c.txtQty);
     quantity->addWidget(c.UpDown1);
     grid->addLayout(quantity, 2, 1);
@@ -131,6 +134,7 @@ QGroupBox* createShiftFrame(CalcControls& c)
     c.dtpResultDate = datePicker(frame, QStringLiteral("dtpResultDate"));
     c.dtpResultTime = timePicker(frame, QStringLiteral("dtpResultTime"));
     // The result is computed, never typed.
+    c.dtpResultDate->setCalendarPopup(false);
     for (QAbstractSpinBox* picker : { static_cast<QAbstractSpinBox*>(c.dtpResultDate),
              static_cast<QAbstractSpinBox*>(c.dtpResultTime) }) {
         picker->setReadOnly(true);

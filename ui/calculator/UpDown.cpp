@@ -13,7 +13,9 @@ QToolButton* arrowButton(QWidget* parent, const char* name, Qt::ArrowType arrow)
     button->setAutoRepeat(true);
     // The buddy box keeps the focus, as with the platform's up-down control.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // Each arrow takes half the height of the box beside it.
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    button->setMinimumSize(0, 0);
     return button;
 }
 
