@@ -1,7 +1,7 @@
 // Prints what the calculator's weekday and workday counts cost, closed form against the
 // day-by-day walk, over ranges up to the whole calendar, and whether the two agree.
-#include "tests/ui/calculator/DayByDayWalk.h"
 #include "stores/Settings.h"
+#include "tests/ui/calculator/DayByDayWalk.h"
 #include "ui/calculator/engine/CalcViewModel.h"
 #include "ui/calculator/engine/WeekdayCount.h"
 
@@ -10,8 +10,7 @@
 
 namespace {
 
-template <typename Work>
-double nanosecondsPerCall(int calls, Work work)
+template <typename Work> double nanosecondsPerCall(int calls, Work work)
 {
     QElapsedTimer timer;
     timer.start();
@@ -43,8 +42,8 @@ int main()
     };
     std::int64_t sink = 0;
     bool allAgree = true;
-    std::printf("%-15s %10s %14s %14s %8s %7s\n", "range", "dates", "closed form", "day-by-day", "ratio",
-        "agree");
+    std::printf(
+        "%-15s %10s %14s %14s %8s %7s\n", "range", "dates", "closed form", "day-by-day", "ratio", "agree");
     for (const Range& range : ranges) {
         const std::int64_t dates = range.first.daysTo(range.last) + 1;
         WeekdayCount counted;
@@ -55,7 +54,8 @@ int main()
         counted = countWeekdays(at(range.first), at(range.last));
         WeekdayCount walked;
         const int walks = dates > 100000 ? 1 : 20;
-        const double walk = nanosecondsPerCall(walks, [&](int) { walked = walkWeekdays(range.first, range.last); });
+        const double walk
+            = nanosecondsPerCall(walks, [&](int) { walked = walkWeekdays(range.first, range.last); });
         const bool agree = counted.perWeekday == walked.perWeekday
             && counted.workdays(mondayToFriday) == walked.workdays(mondayToFriday);
         allAgree = allAgree && agree;
@@ -68,7 +68,8 @@ int main()
     const char* defaults[] = { "3", "3", "2", "2", "2", "1", "0" };
     for (TimeUnit unit : allTimeUnits)
         settings.setValue(decimalsKey(unit), QString::fromLatin1(defaults[int(unit)]));
-    for (SettingKey day : { SettingKey::Mon, SettingKey::Tues, SettingKey::Wed, SettingKey::Thur, SettingKey::Fri })
+    for (SettingKey day :
+        { SettingKey::Mon, SettingKey::Tues, SettingKey::Wed, SettingKey::Thur, SettingKey::Fri })
         settings.setValue(day, QStringLiteral("Y"));
     const CalcViewModel model(settings, QLocale::c());
     const double span = nanosecondsPerCall(100000, [&](int i) {

@@ -16,8 +16,7 @@
 
 namespace {
 
-template <typename Control>
-Control* named(Control* control, const QString& name)
+template <typename Control> Control* named(Control* control, const QString& name)
 {
     control->setObjectName(name);
     return control;
@@ -119,7 +118,8 @@ QGroupBox* createShiftFrame(CalcControls& c)
     quantity->setSpacing(0);
     c.txtQty = named(new QLineEdit(frame), QStringLiteral("txtQty"));
     // Digits only: a letter or a minus sign typed or pasted is discarded.
-    c.txtQty->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.txtQty));
+    c.txtQty->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c.txtQty));
     c.txtQty->setMaxLength(10);
     c.txtQty->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.UpDown1 = named(new UpDown(frame), QStringLiteral("UpDown1"));

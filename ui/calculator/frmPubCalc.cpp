@@ -43,7 +43,7 @@ frmPubCalc::frmPubCalc(Program& program, QWidget* parent)
     setWindowTitle(QStringLiteral("Calculator"));
     // Its size follows the frame: nothing to minimize, maximize or drag.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+        | Qt::MSWindowsFixedSizeDialogHint);
     c = createCalcControls(this);
     connectControls();
     setUp();

@@ -25,8 +25,7 @@ struct CalcFixture
 
     void open();
     QWidget* window() const;
-    template <typename Control>
-    Control* find(const QString& name) const
+    template <typename Control> Control* find(const QString& name) const
     {
         return window()->findChild<Control*>(name);
     }

@@ -36,9 +36,8 @@ Settings settingsWith(const QString& changes)
 
 SpanInput spanInput(const QString& begin, const QString& end)
 {
-    const auto dateTime = [](const QString& text) {
-        return QDateTime::fromString(text, u"yyyy/MM/dd HH:mm:ss"_s);
-    };
+    const auto dateTime
+        = [](const QString& text) { return QDateTime::fromString(text, u"yyyy/MM/dd HH:mm:ss"_s); };
     return { dateTime(begin).date(), dateTime(begin).time(), dateTime(end).date(), dateTime(end).time() };
 }
 
@@ -69,12 +68,12 @@ void TestCalcViewModel::spanTexts_data()
     QTest::addColumn<QString>("workdays");
     QTest::addColumn<QString>("weekdays"); // Sunday first
 
-    QTest::newRow("equal on a Wednesday") << u"C"_s << QString() << u"2024/05/01 10:00:00"_s
-                                          << u"2024/05/01 10:00:00"_s << u"0.000|0.000|0.00|0.00|0.00|0.0|0."_s
-                                          << u"1"_s << u"0 0 0 1 0 0 0"_s;
-    QTest::newRow("equal on a Sunday") << u"C"_s << QString() << u"2024/05/05 10:00:00"_s
-                                       << u"2024/05/05 10:00:00"_s << u"0.000|0.000|0.00|0.00|0.00|0.0|0."_s
-                                       << u"0"_s << u"1 0 0 0 0 0 0"_s;
+    QTest::newRow("equal on a Wednesday")
+        << u"C"_s << QString() << u"2024/05/01 10:00:00"_s << u"2024/05/01 10:00:00"_s
+        << u"0.000|0.000|0.00|0.00|0.00|0.0|0."_s << u"1"_s << u"0 0 0 1 0 0 0"_s;
+    QTest::newRow("equal on a Sunday")
+        << u"C"_s << QString() << u"2024/05/05 10:00:00"_s << u"2024/05/05 10:00:00"_s
+        << u"0.000|0.000|0.00|0.00|0.00|0.0|0."_s << u"0"_s << u"1 0 0 0 0 0 0"_s;
     QTest::newRow("Monday 08:00 to Friday 17:00")
         << u"C"_s << u"Day=3"_s << u"2024/05/06 08:00:00"_s << u"2024/05/10 17:00:00"_s
         << u"0.012|0.144|0.63|4.375|105.00|6300.0|378000."_s << u"5"_s << u"0 1 1 1 1 1 0"_s;
@@ -82,8 +81,9 @@ void TestCalcViewModel::spanTexts_data()
                              << u"-0.012|-0.144|-0.63|-4.375|-105.00|-6300.0|-378000."_s << u"-5"_s
                              << u"0 1 1 1 1 1 0"_s;
     QTest::newRow("23:00 to 01:00") << u"C"_s << u"Day=3"_s << u"2024/05/06 23:00:00"_s
-                                    << u"2024/05/07 01:00:00"_s << u"0.000|0.003|0.01|0.083|2.00|120.0|7200."_s
-                                    << u"2"_s << u"0 1 1 0 0 0 0"_s;
+                                    << u"2024/05/07 01:00:00"_s
+                                    << u"0.000|0.003|0.01|0.083|2.00|120.0|7200."_s << u"2"_s
+                                    << u"0 1 1 0 0 0 0"_s;
     QTest::newRow("40 hours, days without decimals")
         << u"C"_s << u"Day=0"_s << u"2024/05/01 00:00:00"_s << u"2024/05/02 16:00:00"_s
         << u"0.005|0.055|0.24|2.|40.00|2400.0|144000."_s << u"2"_s << u"0 0 0 1 1 0 0"_s;
@@ -153,13 +153,14 @@ void TestCalcViewModel::shift_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("outcome"); // the result, "OUT key" or "unchanged"
 
-    QTest::newRow("1 day") << u"2024/05/01 10:00:00"_s << true << u"1"_s << u"Days"_s << u"2024/05/02 10:00:00"_s;
-    QTest::newRow("empty quantity is 0") << u"2024/05/01 10:00:00"_s << true << QString() << u"Days"_s
-                                         << u"2024/05/01 10:00:00"_s;
+    QTest::newRow("1 day") << u"2024/05/01 10:00:00"_s << true << u"1"_s << u"Days"_s
+                           << u"2024/05/02 10:00:00"_s;
+    QTest::newRow("empty quantity is 0")
+        << u"2024/05/01 10:00:00"_s << true << QString() << u"Days"_s << u"2024/05/01 10:00:00"_s;
     QTest::newRow("leading zeros") << u"2024/05/01 10:00:00"_s << false << u"007"_s << u"Days"_s
                                    << u"2024/04/24 10:00:00"_s;
-    QTest::newRow("31 January + 1 month") << u"2024/01/31 10:00:00"_s << true << u"1"_s << u"Months"_s
-                                          << u"2024/02/29 10:00:00"_s;
+    QTest::newRow("31 January + 1 month")
+        << u"2024/01/31 10:00:00"_s << true << u"1"_s << u"Months"_s << u"2024/02/29 10:00:00"_s;
     QTest::newRow("not digits") << u"2024/05/01 10:00:00"_s << true << u"-1"_s << u"Days"_s << u"unchanged"_s;
     QTest::newRow("unknown unit") << u"2024/05/01 10:00:00"_s << true << u"1"_s << u"Fortnights"_s
                                   << u"unchanged"_s;
@@ -174,7 +175,8 @@ void TestCalcViewModel::shift_data()
     QTest::newRow("days out") << u"1601/01/01 00:00:00"_s << false << u"1"_s << u"Days"_s << u"OUT DAY OUT"_s;
     QTest::newRow("0 days out") << u"1601/01/01 00:00:00"_s << false << QString() << u"Days"_s
                                 << u"OUT DAY OUT"_s;
-    QTest::newRow("hours out") << u"9999/12/31 23:00:00"_s << true << u"1"_s << u"Hours"_s << u"OUT HOUR OUT"_s;
+    QTest::newRow("hours out") << u"9999/12/31 23:00:00"_s << true << u"1"_s << u"Hours"_s
+                               << u"OUT HOUR OUT"_s;
     QTest::newRow("minutes out") << u"9999/12/31 23:59:00"_s << true << u"1"_s << u"Minutes"_s
                                  << u"OUT MIN OUT"_s;
     QTest::newRow("seconds out") << u"9999/12/31 23:59:59"_s << true << u"0"_s << u"Seconds"_s
@@ -210,7 +212,8 @@ void TestCalcViewModel::shift()
 void TestCalcViewModel::unitItems()
 {
     QCOMPARE(CalcViewModel::unitNames(),
-        QStringList({ u"Years"_s, u"Months"_s, u"Weeks"_s, u"Days"_s, u"Hours"_s, u"Minutes"_s, u"Seconds"_s }));
+        QStringList(
+            { u"Years"_s, u"Months"_s, u"Weeks"_s, u"Days"_s, u"Hours"_s, u"Minutes"_s, u"Seconds"_s }));
 }
 
 QTEST_GUILESS_MAIN(TestCalcViewModel)

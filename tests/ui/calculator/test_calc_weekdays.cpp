@@ -116,8 +116,8 @@ void TestCalcWeekdays::agreesWithWalk()
         const WeekdayCount walked = walkWeekdays(one, other);
         const WeekdayCount counted
             = swapped ? countWeekdays(at(other, 5), at(one, 17)) : countWeekdays(at(one, 17), at(other, 5));
-        const QByteArray where = one.toString(u"yyyy/MM/dd").toLatin1() + " to "
-            + other.toString(u"yyyy/MM/dd").toLatin1();
+        const QByteArray where
+            = one.toString(u"yyyy/MM/dd").toLatin1() + " to " + other.toString(u"yyyy/MM/dd").toLatin1();
         QVERIFY2(counted.perWeekday == walked.perWeekday, where.constData());
         QVERIFY2(counted.workdays(flags) == walked.workdays(flags), where.constData());
     }
@@ -141,7 +141,8 @@ void TestCalcWeekdays::workdaySignFollowsTheDates_data()
     QTest::addColumn<qint64>("workdays");
     QTest::newRow("forward") << u"2024/05/06 08:00:00"_s << u"2024/05/10 17:00:00"_s << 5LL;
     QTest::newRow("back") << u"2024/05/10 17:00:00"_s << u"2024/05/06 08:00:00"_s << -5LL;
-    QTest::newRow("one date, end earlier in the day") << u"2024/05/06 17:00:00"_s << u"2024/05/06 08:00:00"_s << 1LL;
+    QTest::newRow("one date, end earlier in the day")
+        << u"2024/05/06 17:00:00"_s << u"2024/05/06 08:00:00"_s << 1LL;
     QTest::newRow("one second back over midnight")
         << u"2024/05/07 00:00:00"_s << u"2024/05/06 23:59:59"_s << -2LL;
     QTest::newRow("back over a weekend") << u"2024/05/13 00:00:00"_s << u"2024/05/11 00:00:00"_s << -1LL;

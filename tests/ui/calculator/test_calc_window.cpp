@@ -81,10 +81,12 @@ void TestCalcWindow::openingState_data()
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QString>("workdays");
     QTest::addColumn<QString>("weekdays");
-    QTest::newRow("Wednesday") << QDateTime(QDate(2024, 5, 1), QTime(10, 0, 0)) << u"1"_s << u"0|0|0|1|0|0|0"_s;
-    QTest::newRow("Sunday") << QDateTime(QDate(2024, 5, 5), QTime(23, 59, 59)) << u"0"_s << u"1|0|0|0|0|0|0"_s;
-    QTest::newRow("29 February, a Thursday") << QDateTime(QDate(2024, 2, 29), QTime(0, 0, 0)) << u"1"_s
-                                             << u"0|0|0|0|1|0|0"_s;
+    QTest::newRow("Wednesday") << QDateTime(QDate(2024, 5, 1), QTime(10, 0, 0)) << u"1"_s
+                               << u"0|0|0|1|0|0|0"_s;
+    QTest::newRow("Sunday") << QDateTime(QDate(2024, 5, 5), QTime(23, 59, 59)) << u"0"_s
+                            << u"1|0|0|0|0|0|0"_s;
+    QTest::newRow("29 February, a Thursday")
+        << QDateTime(QDate(2024, 2, 29), QTime(0, 0, 0)) << u"1"_s << u"0|0|0|0|1|0|0"_s;
 }
 
 void TestCalcWindow::openingState()
@@ -332,7 +334,8 @@ void TestCalcWindow::windowHugsTheFrame()
     // Every control lies inside the frame.
     for (QWidget* child : f.find<QGroupBox>(u"fra"_s)->findChildren<QWidget*>()) {
         if (child->isVisible())
-            QVERIFY2(QRect(QPoint(), frame.size()).contains(QRect(child->mapTo(f.find<QGroupBox>(u"fra"_s), QPoint()), child->size())),
+            QVERIFY2(QRect(QPoint(), frame.size())
+                         .contains(QRect(child->mapTo(f.find<QGroupBox>(u"fra"_s), QPoint()), child->size())),
                 qPrintable(child->objectName()));
     }
 }

@@ -14,7 +14,8 @@ std::optional<Moment> toMoment(const QDate& date, const QTime& time)
 {
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return Moment::fromCivil(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
+    return Moment::fromCivil(
+        date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
 }
 
 std::optional<TimeUnit> unitNamed(const QString& name)

@@ -34,7 +34,9 @@ std::optional<Moment> addMonths(const Moment& base, std::int64_t months)
     const int month = int(index - year * 12) + 1;
     if (year < Moment::minYear || year > Moment::maxYear)
         return std::nullopt;
-    const unsigned last = unsigned(year_month_day_last(std::chrono::year(int(year)) / std::chrono::month(unsigned(month)) / std::chrono::last).day());
+    const unsigned last = unsigned(year_month_day_last(
+        std::chrono::year(int(year)) / std::chrono::month(unsigned(month)) / std::chrono::last)
+                                       .day());
     const int day = std::min(base.day(), int(last));
     return Moment::fromCivil(int(year), month, day, base.hour(), base.minute(), base.second());
 }
@@ -78,7 +80,7 @@ std::optional<Moment> shiftMoment(const ShiftRequest& request)
 
 const char* outOfRangeKey(TimeUnit unit)
 {
-    static constexpr const char* keys[] = { "YEAR OUT", "MONTH OUT", "WEEK OUT", "DAY OUT",
-                                            "HOUR OUT", "MIN OUT", "SECOND OUT" };
+    static constexpr const char* keys[]
+        = { "YEAR OUT", "MONTH OUT", "WEEK OUT", "DAY OUT", "HOUR OUT", "MIN OUT", "SECOND OUT" };
     return keys[int(unit)];
 }
