@@ -1,16 +1,13 @@
-// The calculator's engine in tables: span seconds and unit amounts, and shifts by every unit
-// at the ends of the range, over leap days and month ends.
+// The calculator's shifts in tables: by every unit, at the ends of the range, over leap days
+// and month ends.
 #include "ui/calculator/engine/CalcRange.h"
 #include "ui/calculator/engine/ShiftCalc.h"
-#include "ui/calculator/engine/SpanCalc.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const std::array<bool, 7> mondayToFriday = { false, true, true, true, true, true, false };
 
 Moment moment(const QString& text)
 {
@@ -36,51 +33,11 @@ class TestCalcEngine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void spanAmounts_data();
-    void spanAmounts();
     void shift_data();
     void shift();
     void refusedAtTheRoomItself_data();
     void refusedAtTheRoomItself();
 };
-
-void TestCalcEngine::spanAmounts_data()
-{
-    QTest::addColumn<QString>("begin");
-    QTest::addColumn<QString>("end");
-    QTest::addColumn<qint64>("seconds");
-    QTest::addColumn<double>("days");
-    QTest::addColumn<double>("hours");
-
-    QTest::newRow("equal") << u"2024/05/01 10:00:00"_s << u"2024/05/01 10:00:00"_s << 0LL << 0.0 << 0.0;
-    QTest::newRow("Monday 08:00 to Friday 17:00")
-        << u"2024/05/06 08:00:00"_s << u"2024/05/10 17:00:00"_s << 378000LL << 4.375 << 105.0;
-    QTest::newRow("swapped") << u"2024/05/10 17:00:00"_s << u"2024/05/06 08:00:00"_s << -378000LL << -4.375
-                             << -105.0;
-    QTest::newRow("23:00 to 01:00") << u"2024/05/06 23:00:00"_s << u"2024/05/07 01:00:00"_s << 7200LL
-                                    << 7200.0 / 86400 << 2.0;
-    QTest::newRow("over 2024/02/29") << u"2024/02/28 00:00:00"_s << u"2024/03/01 00:00:00"_s << 172800LL
-                                     << 2.0 << 48.0;
-    QTest::newRow("whole range") << u"1601/01/01 00:00:00"_s << u"9999/12/31 23:59:59"_s << 265046774399LL
-                                 << 265046774399.0 / 86400 << 265046774399.0 / 3600;
-}
-
-void TestCalcEngine::spanAmounts()
-{
-    QFETCH(QString, begin);
-    QFETCH(QString, end);
-    QFETCH(qint64, seconds);
-    QFETCH(double, days);
-    QFETCH(double, hours);
-    const SpanResult span = computeSpan(moment(begin), moment(end), mondayToFriday);
-    QCOMPARE(span.seconds, seconds);
-    QCOMPARE(span.amounts[size_t(TimeUnit::Days)], days);
-    QCOMPARE(span.amounts[size_t(TimeUnit::Hours)], hours);
-    QCOMPARE(span.amounts[size_t(TimeUnit::Seconds)], double(seconds));
-    // The average year and month, whatever the calendar holds.
-    QCOMPARE(span.amounts[size_t(TimeUnit::Years)], double(seconds) / 31557600);
-    QCOMPARE(span.amounts[size_t(TimeUnit::Months)], double(seconds) / 2629800);
-}
 
 void TestCalcEngine::shift_data()
 {

@@ -51,11 +51,9 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void spanTexts_data();
     void spanTexts();
-    void followsChangedSettings();
     void invalidPickerLeavesBoxes();
     void shift_data();
     void shift();
-    void unitItems();
 };
 
 void TestCalcViewModel::spanTexts_data()
@@ -121,20 +119,6 @@ void TestCalcViewModel::spanTexts()
     QCOMPARE(shown.join(u'|'), units);
     QCOMPARE(texts->workdays, workdays);
     QCOMPARE(QStringList(texts->weekdays.begin(), texts->weekdays.end()).join(u' '), weekdays);
-}
-
-// The record is read at each call: the options can change while the window exists.
-void TestCalcViewModel::followsChangedSettings()
-{
-    Settings record = defaultSettings();
-    const CalcViewModel model(record, QLocale::c());
-    const SpanInput input = spanInput(u"2024/05/06 08:00:00"_s, u"2024/05/07 08:00:00"_s);
-    QCOMPARE(*model.span(input)->units[size_t(TimeUnit::Days)], u"1.00"_s);
-    QCOMPARE(model.span(input)->workdays, u"2"_s);
-    record.setValue(SettingKey::Day, u"4"_s);
-    record.setValue(SettingKey::Tues, u"N"_s);
-    QCOMPARE(*model.span(input)->units[size_t(TimeUnit::Days)], u"1.0000"_s);
-    QCOMPARE(model.span(input)->workdays, u"1"_s);
 }
 
 void TestCalcViewModel::invalidPickerLeavesBoxes()
@@ -207,13 +191,6 @@ void TestCalcViewModel::shift()
         break;
     }
     QCOMPARE(shown, outcome);
-}
-
-void TestCalcViewModel::unitItems()
-{
-    QCOMPARE(CalcViewModel::unitNames(),
-        QStringList(
-            { u"Years"_s, u"Months"_s, u"Weeks"_s, u"Days"_s, u"Hours"_s, u"Minutes"_s, u"Seconds"_s }));
 }
 
 QTEST_GUILESS_MAIN(TestCalcViewModel)
