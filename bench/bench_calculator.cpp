@@ -1,7 +1,7 @@
 // Prints what the calculator's weekday and workday counts cost, closed form against the
 // day-by-day walk, over ranges up to the whole calendar, and whether the two agree.
-#include "stores/Settings.h"
 #include "tests/ui/calculator/DayByDayWalk.h"
+#include "tests/ui/calculator/DefaultSettings.h"
 #include "ui/calculator/engine/CalcViewModel.h"
 #include "ui/calculator/engine/WeekdayCount.h"
 
@@ -64,13 +64,7 @@ int main()
     }
 
     // A whole recalculation of the span part: seconds, seven unit texts, workdays and weekdays.
-    Settings settings;
-    const char* defaults[] = { "3", "3", "2", "2", "2", "1", "0" };
-    for (TimeUnit unit : allTimeUnits)
-        settings.setValue(decimalsKey(unit), QString::fromLatin1(defaults[int(unit)]));
-    for (SettingKey day :
-        { SettingKey::Mon, SettingKey::Tues, SettingKey::Wed, SettingKey::Thur, SettingKey::Fri })
-        settings.setValue(day, QStringLiteral("Y"));
+    const Settings settings = defaultSettings();
     const CalcViewModel model(settings, QLocale::c());
     const double span = nanosecondsPerCall(100000, [&](int i) {
         sink += model.span({ QDate(1601, 1, 1), QTime(0, 0), QDate(9999, 12, 31), QTime(23, 59, i % 60) })

@@ -1,5 +1,7 @@
 #include "tests/ui/calculator/CalcFixture.h"
 
+#include "tests/ui/calculator/DefaultSettings.h"
+
 #include "ui/calculator/frmPubCalc.h"
 
 #include <QDateEdit>
@@ -13,11 +15,7 @@ CalcFixture::CalcFixture(const QDateTime& now)
 {
     QFile::copy(QStringLiteral(KRN_SHIPPED_TIPS), dir.filePath(QStringLiteral("tips.dll")));
     program = std::make_unique<Program>(dir.path(), clock, boxes, desktop);
-    for (int key = 0; key < settingCount; ++key) {
-        const SettingDefinition& definition = settingDefinition(SettingKey(key));
-        if (definition.defaultValue)
-            program->settings().setValue(SettingKey(key), QString::fromLatin1(definition.defaultValue));
-    }
+    program->settings() = defaultSettings();
     mainWindow.resize(600, 300);
     mainWindow.show();
     dialog = std::make_unique<frmPubCalc>(*program, &mainWindow);

@@ -1,6 +1,6 @@
 // The calculator's view model: the texts of the span boxes in the settings' decimals and the
 // user's locale, and the outcome of a shift from the texts of the window's inputs.
-#include "stores/Settings.h"
+#include "tests/ui/calculator/DefaultSettings.h"
 #include "ui/calculator/engine/CalcViewModel.h"
 
 #include <QTest>
@@ -8,17 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-Settings defaultSettings()
-{
-    Settings settings;
-    for (int key = 0; key < settingCount; ++key) {
-        const SettingDefinition& definition = settingDefinition(SettingKey(key));
-        if (definition.defaultValue)
-            settings.setValue(SettingKey(key), QString::fromLatin1(definition.defaultValue));
-    }
-    return settings;
-}
 
 // "Day=3 Sat=Y": settings changed from the defaults, by key name.
 Settings settingsWith(const QString& changes)

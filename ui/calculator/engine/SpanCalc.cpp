@@ -1,12 +1,10 @@
 #include "ui/calculator/engine/SpanCalc.h"
 
-#include "core/SpanSeconds.h"
-
 SpanResult computeSpan(const Moment& begin, const Moment& end, const std::array<bool, 7>& isWorkday)
 {
     SpanResult result;
-    // Moments always read back from their own text, so the span always has a value.
-    result.seconds = SpanSeconds(begin.toText(), end.toText(), begin).value_or(0);
+    // Second minus first, exact in whole seconds, as for two date-time texts everywhere else.
+    result.seconds = end.secondsSinceEpoch() - begin.secondsSinceEpoch();
     for (TimeUnit unit : allTimeUnits)
         result.amounts[size_t(unit)] = unitAmount(result.seconds, unit);
     result.weekdays = countWeekdays(begin, end);
