@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
+#include "ui/calculator/frmPubCalc.h"
 #include "ui/editor/frmPubDetail.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
@@ -168,11 +169,18 @@ void MainCommands::mendo_Click(int column)
     ListCommands::copyCell(m_window, column);
 }
 
-// The work-time window, the calculator and the options dialog open here, modal over the main
-// window, once they exist; until then their entries do nothing.
+// The work-time window and the options dialog open here, modal over the main window, once
+// they exist; until then their entries do nothing.
 void MainCommands::mentw_Click() { }
-void MainCommands::mentc_Click() { }
 void MainCommands::mento_Click() { }
+
+void MainCommands::mentc_Click()
+{
+    // One calculator, made on first use; every opening starts again from now.
+    if (!m_calc)
+        m_calc = new frmPubCalc(m_window.program(), &m_window);
+    m_calc->openCalculator();
+}
 
 // The about box opens here, modeless, once it exists.
 void MainCommands::menha_Click() { }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 
+class frmPubCalc;
 class frmPubDetail;
 class frmPubMain;
 
@@ -51,4 +52,5 @@ public Q_SLOTS:
 private:
     frmPubMain& m_window;
     QPointer<frmPubDetail> m_detail;
+    QPointer<frmPubCalc> m_calc;
 };
