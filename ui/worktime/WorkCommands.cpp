@@ -118,6 +118,8 @@ void WorkCommands::renameWork()
 {
     const QList<int> selected = m_list.selectedRows();
     const int row = selected.isEmpty() ? m_model.rowCount() - 1 : selected.first();
+    if (row < 0)
+        return;
     WorkRecord work = m_model.work(row);
     const QString prompt = m_program.message(QStringLiteral("INPUT NAME A")) % u" '" % work.name % u"', "
         % m_program.message(QStringLiteral("INPUT NAME B"));

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-std::optional<int> refreshIntervalMs(QStringView refreshSetting)
+std::optional<int> refreshIntervalMs(const QString& refreshSetting)
 {
     bool ok = false;
     const qlonglong seconds = refreshSetting.trimmed().toLongLong(&ok);
