@@ -25,9 +25,10 @@
 namespace {
 
 const QString formPath = QStringLiteral(":/forms/frmPubWorkTime.ini");
-// The client area below the menu bar at design time, in twips.
-constexpr int designWidth = 9840;
-constexpr int designHeight = 4500;
+// The client area below the menu bar at design time, in twips: wide enough that the columns
+// sharing the rest of the list show a name and a count.
+constexpr int designWidth = 13500;
+constexpr int designHeight = 4800;
 
 } // namespace
 
@@ -93,6 +94,7 @@ void frmPubWorkTime::load()
     m_commands->loadWorks();
     tim_Timer();
     applyListStyle();
+    layOutList();
     // An interval of 0 stops the timer, as a zero interval always has.
     if (m_tim->interval() > 0)
         m_tim->start();
@@ -179,6 +181,12 @@ void frmPubWorkTime::layOutList()
         if (layout.columns[column])
             m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], dpi));
     }
+    // The status column's width is made for the original's narrow font; with a wider one it
+    // grows just enough to show "Finished" whole.
+    const int designed = m_lsv->columnWidth(WorkListModel::Status);
+    m_lsv->resizeColumnToContents(WorkListModel::Status);
+    if (m_lsv->columnWidth(WorkListModel::Status) < designed)
+        m_lsv->setColumnWidth(WorkListModel::Status, designed);
 }
 
 bool frmPubWorkTime::eventFilter(QObject* watched, QEvent* event)

@@ -411,7 +411,10 @@ private Q_SLOTS:
         const int listWidth = Twips::toPixels(Twips::fromPixels(area->width(), dpi) - 180, dpi);
         QCOMPARE(f.list().width(), listWidth);
         QCOMPARE(f.list().y(), Twips::toPixels(585, dpi));
-        QCOMPARE(f.list().columnWidth(WorkListModel::Status), Twips::toPixels(820, dpi));
+        // The status column is at least its designed width, and wide enough for "Finished".
+        const int status = f.list().columnWidth(WorkListModel::Status);
+        QVERIFY(status >= Twips::toPixels(820, dpi));
+        QVERIFY(status > f.list().fontMetrics().horizontalAdvance(u"Finished"_s));
         QCOMPARE(f.list().columnWidth(WorkListModel::Began), Twips::toPixels(2000, dpi));
         QCOMPARE(f.list().columnWidth(WorkListModel::Name), f.list().columnWidth(WorkListModel::Seconds));
         // The buttons stay where they were.
