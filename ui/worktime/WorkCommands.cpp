@@ -48,7 +48,8 @@ void WorkCommands::loadWorks()
 void WorkCommands::run(int index, const QString& caption)
 {
     const int count = m_model.rowCount();
-    const bool needsNoWork = InterfaceTexts::isInList(caption, { QStringLiteral("New"), QStringLiteral("Close") });
+    const bool needsNoWork
+        = InterfaceTexts::isInList(caption, { QStringLiteral("New"), QStringLiteral("Close") });
     if (!needsNoWork && count < 1) {
         const QString text = m_program.message(QStringLiteral("NO WORK")) % u' ' % caption.toLower() % u'.';
         m_program.boxes().show(&m_owner, text, MessageBoxes::Icon::Information);
@@ -94,7 +95,8 @@ std::optional<QString> WorkCommands::askName(
         // A work may not take a name that another (or its own, in other letters) has.
         if (m_model.findName(name) < 0)
             return name;
-        m_program.boxes().show(&m_owner, u'\'' % name % u"' " % m_program.message(QStringLiteral("EVENT EXIST")),
+        m_program.boxes().show(&m_owner,
+            u'\'' % name % u"' " % m_program.message(QStringLiteral("EVENT EXIST")),
             MessageBoxes::Icon::Information);
     }
 }
@@ -137,8 +139,8 @@ void WorkCommands::renameWork()
 
 bool WorkCommands::confirmed(const char* key)
 {
-    return m_program.boxes().show(&m_owner, m_program.message(QString::fromLatin1(key)),
-               MessageBoxes::Icon::Question)
+    return m_program.boxes().show(
+               &m_owner, m_program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Question)
         == MessageBoxes::Answer::Yes;
 }
 

@@ -86,7 +86,8 @@ QMenu* build(QMainWindow& window, std::function<void(int)> command, std::functio
             for (const CopyEntry& item : copyEntries) {
                 QAction* action = addNamed(submenu, QString::fromLatin1(item.name));
                 action->setShortcut(QKeySequence(item.key));
-                QObject::connect(action, &QAction::triggered, &window, [copy, column = item.column] { copy(column); });
+                QObject::connect(
+                    action, &QAction::triggered, &window, [copy, column = item.column] { copy(column); });
             }
             continue;
         }
@@ -95,7 +96,8 @@ QMenu* build(QMainWindow& window, std::function<void(int)> command, std::functio
             continue;
         if (entry.key != none)
             action->setShortcut(QKeySequence(entry.key));
-        QObject::connect(action, &QAction::triggered, &window, [command, index = entry.index] { command(index); });
+        QObject::connect(
+            action, &QAction::triggered, &window, [command, index = entry.index] { command(index); });
     }
     return menw;
 }

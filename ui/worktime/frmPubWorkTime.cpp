@@ -137,7 +137,8 @@ void frmPubWorkTime::tim_Timer()
 
 void frmPubWorkTime::sbt_Click(int index)
 {
-    const QString caption = index >= 0 && index < int(sbt.size()) && sbt[index] ? sbt[index]->Caption() : QString();
+    const QString caption
+        = index >= 0 && index < int(sbt.size()) && sbt[index] ? sbt[index]->Caption() : QString();
     m_commands->run(index, caption);
 }
 
@@ -149,8 +150,8 @@ void frmPubWorkTime::lsv_ColumnClick(int column)
     m_works->sort(column, order);
     for (int section = 0; section < m_works->columnCount(); ++section)
         m_works->setHeaderData(section, Qt::Horizontal, QVariant(), Qt::DecorationRole);
-    m_works->setHeaderData(column, Qt::Horizontal, m_iglHeader[order == Qt::AscendingOrder ? 0 : 1],
-        Qt::DecorationRole);
+    m_works->setHeaderData(
+        column, Qt::Horizontal, m_iglHeader[order == Qt::AscendingOrder ? 0 : 1], Qt::DecorationRole);
 }
 
 void frmPubWorkTime::copyValue(int column)

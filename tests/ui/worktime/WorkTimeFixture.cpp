@@ -13,7 +13,8 @@ WorkTimeFixture::WorkTimeFixture(const QStringList& workLines)
     : clock(QDateTime(QDate(2024, 5, 1), QTime(10, 0, 0)))
 {
     for (const char* name : { "tips.dll", "menus.dll" })
-        QFile::copy(QStringLiteral(KRN_SHIPPED_DATA "/") + QLatin1StringView(name), dir.filePath(QLatin1StringView(name)));
+        QFile::copy(QStringLiteral(KRN_SHIPPED_DATA "/") + QLatin1StringView(name),
+            dir.filePath(QLatin1StringView(name)));
     QFile works(worksPath());
     if (works.open(QIODevice::WriteOnly) && !workLines.isEmpty())
         works.write(QString(workLines.join(u'\n') + u'\n').toUtf8());

@@ -21,7 +21,8 @@ Moment at(const QString& text)
     return *Moment::parse(text);
 }
 
-const std::array<QString, timeUnitCount> defaultDecimals = { u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s, u"1"_s, u"0"_s };
+const std::array<QString, timeUnitCount> defaultDecimals
+    = { u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s, u"1"_s, u"0"_s };
 
 QVector<WorkRecord> works(const QStringList& lines)
 {
@@ -110,7 +111,8 @@ private Q_SLOTS:
     {
         model().setWorks(works({ u"W\tStarted\t2024/05/01 09:00:00\t-\t0\t-\t0"_s }));
         const auto align = [this](int column) {
-            return model().index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+            return model().index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>()
+                & Qt::AlignHorizontal_Mask;
         };
         QCOMPARE(align(WorkListModel::Name), Qt::AlignLeft);
         QCOMPARE(align(WorkListModel::Status), Qt::AlignHCenter);
@@ -162,7 +164,8 @@ private Q_SLOTS:
         QPalette desktop;
         desktop.setColor(QPalette::Active, QPalette::Text, QColor(1, 2, 3));
         colourWorksByStatus(model(), settings, desktop);
-        const auto colour = [this](int row) { return model().index(row, 3).data(Qt::ForegroundRole).value<QColor>(); };
+        const auto colour
+            = [this](int row) { return model().index(row, 3).data(Qt::ForegroundRole).value<QColor>(); };
         QCOMPARE(colour(0), QColor(1, 2, 3));
         QCOMPARE(colour(1), QColor(0, 0, 255));
         QCOMPARE(colour(2), QColor(255, 0, 0));
@@ -198,7 +201,8 @@ private Q_SLOTS:
         const WorkListLayout layout = layoutWorkList(innerWidth, innerHeight, 1234);
         QCOMPARE(layout.width.value_or(-1), listWidth);
         QCOMPARE(layout.height.value_or(-1), listHeight);
-        const std::array<int, 11> columns = { share, 820, 2000, 2000, 800, 900, share, share, share, share, share };
+        const std::array<int, 11> columns
+            = { share, 820, 2000, 2000, 800, 900, share, share, share, share, share };
         for (int column = 0; column < 11; ++column)
             QCOMPARE(layout.columns[column].value_or(-1), columns[column]);
     }

@@ -33,12 +33,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("written");
         QTest::newRow("started") << u"Build\tStarted\t2024/05/01 09:00:00\t-\t0\t-\t0"_s
                                  << u"Build\tStarted\t2024/05/01 09:00:00\t-\t0\t-\t0"_s;
-        QTest::newRow("blanks kept") << u" Build \tPaused\t2024/05/01 09:00:00\t-\t12\t2024/05/01 10:00:00\t99"_s
-                                     << u" Build \tPaused\t2024/05/01 09:00:00\t-\t12\t2024/05/01 10:00:00\t99"_s;
-        QTest::newRow("began reformatted") << u"Old\tFinished\t2024-5-1 9:05\t2024/05/01 10:00:00\t0\t-\t3300"_s
-                                           << u"Old\tFinished\t2024/05/01 09:05:00\t2024/05/01 10:00:00\t0\t-\t3300"_s;
-        QTest::newRow("unreadable began kept") << u"Odd\tStarted\tsoon\t-\t0\t-\t0"_s
-                                               << u"Odd\tStarted\tsoon\t-\t0\t-\t0"_s;
+        QTest::newRow("blanks kept")
+            << u" Build \tPaused\t2024/05/01 09:00:00\t-\t12\t2024/05/01 10:00:00\t99"_s
+            << u" Build \tPaused\t2024/05/01 09:00:00\t-\t12\t2024/05/01 10:00:00\t99"_s;
+        QTest::newRow("began reformatted")
+            << u"Old\tFinished\t2024-5-1 9:05\t2024/05/01 10:00:00\t0\t-\t3300"_s
+            << u"Old\tFinished\t2024/05/01 09:05:00\t2024/05/01 10:00:00\t0\t-\t3300"_s;
+        QTest::newRow("unreadable began kept")
+            << u"Odd\tStarted\tsoon\t-\t0\t-\t0"_s << u"Odd\tStarted\tsoon\t-\t0\t-\t0"_s;
         QTest::newRow("missing fields empty") << u"Short\tPaused"_s << u"Short\tPaused\t\t\t\t\t"_s;
     }
     void lineRoundTrip()
@@ -59,15 +61,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("now");
         QTest::addColumn<int>("expected"); // -1: no value
-        QTest::newRow("100 s less 30 paused") << u"W\tStarted\t2024/05/01 09:58:20\t-\t30\t-\t0"_s
-                                              << u"2024/05/01 10:00:00"_s << 70;
+        QTest::newRow("100 s less 30 paused")
+            << u"W\tStarted\t2024/05/01 09:58:20\t-\t30\t-\t0"_s << u"2024/05/01 10:00:00"_s << 70;
         QTest::newRow("just begun") << u"W\tStarted\t2024/05/01 10:00:00\t-\t0\t-\t0"_s
                                     << u"2024/05/01 10:00:00"_s << 0;
-        QTest::newRow("paused not a number") << u"W\tStarted\t2024/05/01 09:00:00\t-\tx\t-\t0"_s
-                                             << u"2024/05/01 10:00:00"_s << -1;
-        QTest::newRow("began unreadable") << u"W\tStarted\tnever\t-\t0\t-\t0"_s << u"2024/05/01 10:00:00"_s << -1;
-        QTest::newRow("beyond 32 bits") << u"W\tStarted\t1900/01/01 00:00:00\t-\t0\t-\t0"_s
-                                        << u"2024/05/01 10:00:00"_s << -1;
+        QTest::newRow("paused not a number")
+            << u"W\tStarted\t2024/05/01 09:00:00\t-\tx\t-\t0"_s << u"2024/05/01 10:00:00"_s << -1;
+        QTest::newRow("began unreadable")
+            << u"W\tStarted\tnever\t-\t0\t-\t0"_s << u"2024/05/01 10:00:00"_s << -1;
+        QTest::newRow("beyond 32 bits")
+            << u"W\tStarted\t1900/01/01 00:00:00\t-\t0\t-\t0"_s << u"2024/05/01 10:00:00"_s << -1;
     }
     void runningSeconds()
     {
@@ -95,7 +98,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, status);
         const Moment now = at(u"2024/05/01 10:00:00"_s);
-        const WorkRecord before = record(u"W\t"_s + status + u"\t2024/05/01 09:00:00\t-\t0\t2024/05/01 09:30:00\t5"_s);
+        const WorkRecord before
+            = record(u"W\t"_s + status + u"\t2024/05/01 09:00:00\t-\t0\t2024/05/01 09:30:00\t5"_s);
         WorkRecord paused = before;
         WorkRules::pause(paused, now);
         QTEST(paused.status, "afterPause");
@@ -138,7 +142,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, pausedSeconds);
         QFETCH(QString, pausedAt);
-        WorkRecord work = record(u"W\tPaused\t2024/05/01 09:00:00\t-\t"_s + pausedSeconds + u'\t' + pausedAt + u"\t0"_s);
+        WorkRecord work
+            = record(u"W\tPaused\t2024/05/01 09:00:00\t-\t"_s + pausedSeconds + u'\t' + pausedAt + u"\t0"_s);
         QVERIFY(WorkRules::restart(work, at(u"2024/05/01 10:00:00"_s)));
         QTEST(work.pausedSeconds, "expected");
         QCOMPARE(work.status, u"Started"_s);

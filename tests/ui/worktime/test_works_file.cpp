@@ -35,7 +35,10 @@ private:
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(bytes);
     }
-    QStringList lines() const { return TextLineFile::readLines(path()).value_or(QStringList { u"<none>"_s }); }
+    QStringList lines() const
+    {
+        return TextLineFile::readLines(path()).value_or(QStringList { u"<none>"_s });
+    }
 
 private Q_SLOTS:
     void cleanup()

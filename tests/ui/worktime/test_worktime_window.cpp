@@ -53,7 +53,8 @@ QColor colourOf(WorkTimeFixture& f, const QString& name)
 void clickHeader(WorkTimeFixture& f, int column)
 {
     QHeaderView* header = f.list().header();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+    const QPoint at(
+        header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
@@ -77,7 +78,8 @@ private Q_SLOTS:
         QCOMPARE(f.button(5)->Caption(), u"Restart"_s);
         QCOMPARE(f.button(0)->toolTip(), u"Starts a new work from now on <F5>."_s);
         QCOMPARE(f.window->findChild<QMenu*>(u"menw"_s)->title(), u"&Work"_s);
-        QCOMPARE(f.window->findChild<QAction*>(u"menwos"_s)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F11));
+        QCOMPARE(
+            f.window->findChild<QAction*>(u"menwos"_s)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F11));
         // The repeated name is not listed; counters and colours follow each status.
         QCOMPARE(f.model().rowCount(), 3);
         QCOMPARE(f.cell(u"Write report"_s, WorkListModel::Seconds), u"70."_s);
@@ -112,7 +114,8 @@ private Q_SLOTS:
         f.boxes.queueAnswer(Answer::Yes);
         press(f, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(f.model().rowCount(), 0);
-        const QStringList words = { u"rename"_s, u"delete"_s, u"clear"_s, u"find"_s, u"restart"_s, u"pause"_s, u"stop"_s };
+        const QStringList words
+            = { u"rename"_s, u"delete"_s, u"clear"_s, u"find"_s, u"restart"_s, u"pause"_s, u"stop"_s };
         for (int index = 1; index <= 7; ++index) {
             click(f.button(index));
             QCOMPARE(f.lastBox(), u"There is no work to "_s + words[index - 1] + u'.');
@@ -203,8 +206,9 @@ private Q_SLOTS:
         f.clock.advance(40); // after the last tick: the used seconds stay as then counted
         f.select({ u"Write report"_s, u"Coffee"_s, u"Old task"_s });
         press(f, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(f.fileLines(), QStringList({ paused, finished, second,
-            u"Write report\tPaused\t2024/05/01 09:58:20\t-\t30\t2024/05/01 10:00:40\t70"_s }));
+        QCOMPARE(f.fileLines(),
+            QStringList({ paused, finished, second,
+                u"Write report\tPaused\t2024/05/01 09:58:20\t-\t30\t2024/05/01 10:00:40\t70"_s }));
         QCOMPARE(f.model().work(f.rowOf(u"Second run"_s)).status, u"Started"_s);
         QCOMPARE(colourOf(f, u"Write report"_s), QColor(0, 0, 255));
         QCOMPARE(f.cell(u"Write report"_s, WorkListModel::Seconds), u"70."_s);
@@ -289,8 +293,8 @@ private Q_SLOTS:
         f.open();
         f.close();
         QVERIFY(!f.window->tim().isActive());
-        QCOMPARE(f.fileLines(), QStringList({ paused, finished,
-            u"Write report\tStarted\t2024/05/01 09:58:20\t-\t30\t-\t70"_s }));
+        QCOMPARE(f.fileLines(),
+            QStringList({ paused, finished, u"Write report\tStarted\t2024/05/01 09:58:20\t-\t30\t-\t70"_s }));
         f.clock.advance(600);
         f.open();
         QCOMPARE(f.model().rowCount(), 3);
@@ -392,8 +396,9 @@ private Q_SLOTS:
         QStringList names;
         for (const QAction* action : tray.ment->actions())
             names << action->objectName();
-        QCOMPARE(names, QStringList({ u"ments"_s, u"mentsa"_s, u"menth"_s, u"mentsb"_s, u"mentt"_s, u"mentw"_s,
-                            u"mentc"_s, u"mentsc"_s, u"mentl"_s, u"mentsd"_s, u"menta"_s, u"mentse"_s, u"mentx"_s }));
+        QCOMPARE(names,
+            QStringList({ u"ments"_s, u"mentsa"_s, u"menth"_s, u"mentsb"_s, u"mentt"_s, u"mentw"_s,
+                u"mentc"_s, u"mentsc"_s, u"mentl"_s, u"mentsd"_s, u"menta"_s, u"mentse"_s, u"mentx"_s }));
         QVERIFY(!f.window->menuBar()->actions().contains(tray.ment->menuAction()));
         f.open();
         QCOMPARE(tray.ments->text(), u"&Restore Kronvel"_s);

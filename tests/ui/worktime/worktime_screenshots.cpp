@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     WorkTimeFixture f({ QStringLiteral("Write report\tStarted\t2024/05/01 08:12:20\t-\t1830\t-\t0"),
         QStringLiteral("Coffee break\tPaused\t2024/05/01 09:30:00\t-\t0\t2024/05/01 09:45:00\t900"),
-        QStringLiteral("Review chapter 3\tFinished\t2024/04/30 13:00:00\t2024/04/30 17:20:00\t1200\t-\t14400"),
+        QStringLiteral(
+            "Review chapter 3\tFinished\t2024/04/30 13:00:00\t2024/04/30 17:20:00\t1200\t-\t14400"),
         QStringLiteral("Plan the week\tStarted\t2024/04/29 09:00:00\t-\t0\t-\t0") });
     f.open();
     f.select({ QStringLiteral("Coffee break") });

@@ -140,7 +140,8 @@ void WorkListModel::sort(int column, Qt::SortOrder order)
     m_sortOrder = order;
     QVector<int> places(m_rows.size());
     std::iota(places.begin(), places.end(), 0);
-    std::stable_sort(places.begin(), places.end(), [&](int a, int b) { return ordered(m_rows[a], m_rows[b]); });
+    std::stable_sort(
+        places.begin(), places.end(), [&](int a, int b) { return ordered(m_rows[a], m_rows[b]); });
     QVector<Row> sorted;
     sorted.reserve(m_rows.size());
     QVector<int> newPlace(m_rows.size());
@@ -164,7 +165,8 @@ void WorkListModel::setWorks(QVector<WorkRecord> works)
     for (WorkRecord& work : works)
         m_rows.push_back(Row { std::move(work), std::nullopt, std::nullopt });
     if (m_sortColumn >= 0)
-        std::stable_sort(m_rows.begin(), m_rows.end(), [this](const Row& a, const Row& b) { return ordered(a, b); });
+        std::stable_sort(
+            m_rows.begin(), m_rows.end(), [this](const Row& a, const Row& b) { return ordered(a, b); });
     endResetModel();
 }
 

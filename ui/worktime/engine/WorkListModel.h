@@ -21,7 +21,20 @@ class WorkListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Name, Status, Began, Finished, Years, Months, Weeks, Days, Hours, Minutes, Seconds, ColumnCount };
+    enum Column {
+        Name,
+        Status,
+        Began,
+        Finished,
+        Years,
+        Months,
+        Weeks,
+        Days,
+        Hours,
+        Minutes,
+        Seconds,
+        ColumnCount
+    };
 
     explicit WorkListModel(QObject* parent = nullptr);
 
@@ -30,8 +43,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     // Header texts, and whatever decoration (the sort icon) the view gives a header.
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-        int role = Qt::EditRole) override;
+    bool setHeaderData(
+        int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
     // Counters by their seconds, the other columns by their text ignoring case; stable.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
