@@ -39,6 +39,8 @@ frmPubWorkTime::frmPubWorkTime(Program& program, QWidget* parent)
     setObjectName(QStringLiteral("frmPubWorkTime"));
     setWindowTitle(QStringLiteral("Work Time"));
     createControls();
+    // The tray icon's menu is used before the window first opens, so it has its captions now.
+    m_program.interfaceTexts().applyMenuTexts(this, m_program.filePath(DataFileName::menus));
 }
 
 frmPubWorkTime::~frmPubWorkTime() = default;
