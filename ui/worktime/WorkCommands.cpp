@@ -1,0 +1,256 @@
+#include "ui/worktime/WorkCommands.h"
+
+#include "components/ui/InterfaceTexts.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "stores/DataFiles.h"
+#include "ui/common/Program.h"
+#include "ui/common/ReportList.h"
+#include "ui/worktime/engine/WorkListModel.h"
+#include "ui/worktime/engine/WorkRules.h"
+#include "ui/worktime/engine/WorksFile.h"
+
+#include <QItemSelectionModel>
+
+WorkCommands::WorkCommands(Program& program, WorkListModel& model, ReportList& list, QWidget& owner)
+    : m_program(program)
+    , m_model(model)
+    , m_list(list)
+    , m_owner(owner)
+    , m_path(program.filePath(DataFileName::works))
+{
+}
+
+WorksFile WorkCommands::file() const
+{
+    return WorksFile(m_path, m_program.textLines(), m_program.fileSystem());
+}
+
+void WorkCommands::reportFailure(const QString& error)
+{
+    m_program.reportWriteFailure(&m_owner, m_path, error);
+}
+
+void WorkCommands::loadWorks()
+{
+    m_path = m_program.filePath(DataFileName::works);
+    QVector<WorkRecord> works;
+    QString error;
+    if (!file().load(&works, m_program.now(), &error))
+        reportFailure(error);
+    m_model.setWorks(std::move(works));
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        if (!m_model.work(row).isStarted())
+            m_model.refreshStored(row);
+    }
+}
+
+void WorkCommands::run(int index, const QString& caption)
+{
+    const int count = m_model.rowCount();
+    const bool needsNoWork
+        = InterfaceTexts::isInList(caption, { QStringLiteral("New"), QStringLiteral("Close") });
+    if (!needsNoWork && count < 1) {
+        const QString text = m_program.message(QStringLiteral("NO WORK")) % u' ' % caption.toLower() % u'.';
+        m_program.boxes().show(&m_owner, text, MessageBoxes::Icon::Information);
+        return;
+    }
+    switch (index) {
+    case New:
+        newWork();
+        break;
+    case Rename:
+        renameWork();
+        break;
+    case Delete:
+        deleteWorks();
+        break;
+    case Clear:
+        clearWorks();
+        break;
+    case Find:
+        findWorks();
+        break;
+    case Restart:
+    case Pause:
+    case Stop:
+        changeStatus(index);
+        break;
+    case Close:
+        Q_EMIT closeRequested();
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<QString> WorkCommands::askName(
+    const QString& prompt, const QString& defaultText, const QString& current)
+{
+    for (;;) {
+        const auto answer = m_program.boxes().input(&m_owner, prompt, defaultText);
+        const QString name = answer ? answer->trimmed() : QString();
+        if (name.isEmpty() || name == current)
+            return std::nullopt;
+        // A work may not take a name that another (or its own, in other letters) has.
+        if (m_model.findName(name) < 0)
+            return name;
+        m_program.boxes().show(&m_owner,
+            u'\'' % name % u"' " % m_program.message(QStringLiteral("EVENT EXIST")),
+            MessageBoxes::Icon::Information);
+    }
+}
+
+void WorkCommands::newWork()
+{
+    const auto name = askName(m_program.message(QStringLiteral("NEW WORK")), {}, {});
+    if (!name)
+        return;
+    const WorkRecord work = WorkRecord::startedAt(*name, m_program.now());
+    QString error;
+    if (!file().append(work, &error)) {
+        reportFailure(error);
+        return;
+    }
+    selectOnly(m_model.addWork(work));
+    m_list.setFocus();
+}
+
+void WorkCommands::renameWork()
+{
+    const QList<int> selected = m_list.selectedRows();
+    const int row = selected.isEmpty() ? m_model.rowCount() - 1 : selected.first();
+    if (row < 0)
+        return;
+    WorkRecord work = m_model.work(row);
+    const QString prompt = m_program.message(QStringLiteral("INPUT NAME A")) % u" '" % work.name % u"', "
+        % m_program.message(QStringLiteral("INPUT NAME B"));
+    const auto name = askName(prompt, work.name, work.name);
+    if (!name)
+        return;
+    QString error;
+    if (!file().rename(work.name, *name, &error)) {
+        reportFailure(error);
+        return;
+    }
+    work.name = *name;
+    m_model.setWork(row, work);
+}
+
+bool WorkCommands::confirmed(const char* key)
+{
+    return m_program.boxes().show(
+               &m_owner, m_program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Question)
+        == MessageBoxes::Answer::Yes;
+}
+
+void WorkCommands::deleteWorks()
+{
+    if (!confirmed("DEL WORK PROMPT"))
+        return;
+    // From the last row up, so the rows still to go keep their numbers; all their lines leave
+    // the file in one write, and a write that fails leaves file and list both as they were.
+    QList<int> doomed;
+    QStringList names;
+    for (int row = m_model.rowCount() - 1; row >= 0; --row) {
+        if (m_list.isSelected(row)) {
+            doomed << row;
+            names << m_model.work(row).name;
+        }
+    }
+    if (doomed.isEmpty())
+        return;
+    QString error;
+    if (!file().remove(names, &error)) {
+        reportFailure(error);
+        return;
+    }
+    for (int row : std::as_const(doomed))
+        m_model.removeWork(row);
+}
+
+void WorkCommands::clearWorks()
+{
+    if (!confirmed("CLEAR WORK"))
+        return;
+    QString error;
+    if (!file().clear(&error)) {
+        reportFailure(error);
+        // A file that is still there still holds its works; one that is gone holds none.
+        if (m_program.fileSystem().fileExists(m_path))
+            return;
+    }
+    m_model.clear();
+}
+
+void WorkCommands::findWorks()
+{
+    const auto answer = m_program.boxes().input(&m_owner, m_program.message(QStringLiteral("INPUT WORK")));
+    const QString wanted = answer ? answer->trimmed().toLower() : QString();
+    if (wanted.isEmpty())
+        return;
+    m_list.selectNoRows();
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        if (m_model.work(row).name.toLower().contains(wanted))
+            m_list.setSelected(row, true);
+    }
+    m_list.setFocus();
+}
+
+void WorkCommands::changeStatus(int index)
+{
+    const Moment now = m_program.now();
+    const WorksFile works = file();
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        if (!m_list.isSelected(row))
+            continue;
+        WorkRecord work = m_model.work(row);
+        const bool changed = index == Restart ? WorkRules::restart(work, now)
+            : index == Pause                  ? WorkRules::pause(work, now)
+                                              : WorkRules::stop(work, now);
+        if (!changed)
+            continue;
+        QString error;
+        // The first write that fails is told once; the works not yet written keep their state.
+        if (!works.rewrite(work, &error)) {
+            reportFailure(error);
+            break;
+        }
+        m_model.setWork(row, work);
+    }
+    Q_EMIT statusesChanged();
+}
+
+void WorkCommands::selectOnly(int row)
+{
+    m_list.selectNoRows();
+    m_list.setCurrentRow(row);
+    m_list.setSelected(row, true);
+}
+
+std::optional<QString> WorkCommands::copyValue(int column) const
+{
+    if (m_model.rowCount() < 1)
+        return std::nullopt;
+    // The selected work with the focus, else the first selected one.
+    int row = m_list.currentRow();
+    if (row < 0 || !m_list.isSelected(row)) {
+        const QList<int> selected = m_list.selectedRows();
+        row = selected.isEmpty() ? -1 : selected.first();
+    }
+    return row < 0 ? QString() : m_model.cellText(row, column);
+}
+
+void WorkCommands::rewriteRunningWorks()
+{
+    const WorksFile works = file();
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        if (!m_model.work(row).isStarted())
+            continue;
+        QString error;
+        if (!works.rewrite(m_model.work(row), &error)) {
+            reportFailure(error);
+            return;
+        }
+    }
+}

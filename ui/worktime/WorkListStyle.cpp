@@ -1,0 +1,13 @@
+#include "ui/worktime/WorkListStyle.h"
+
+#include "ui/common/ListStyle.h"
+#include "ui/common/ReportList.h"
+#include "ui/worktime/engine/WorkColours.h"
+
+#include <QApplication>
+
+void ApplyWorkListStyle(ReportList& list, WorkListModel& model, const Settings& settings)
+{
+    applyListFontAndColours(list, settings);
+    colourWorksByStatus(model, settings, QApplication::palette(&list));
+}

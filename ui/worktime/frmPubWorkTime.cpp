@@ -1,0 +1,219 @@
+#include "ui/worktime/frmPubWorkTime.h"
+
+#include "FormLoader.h"
+#include "Vantric.h"
+#include "components/ui/InterfaceTexts.h"
+#include "platform/Twips.h"
+#include "stores/DataFiles.h"
+#include "ui/common/Program.h"
+#include "ui/common/ReportList.h"
+#include "ui/worktime/HeaderIcons.h"
+#include "ui/worktime/WorkCommands.h"
+#include "ui/worktime/WorkListStyle.h"
+#include "ui/worktime/engine/RefreshInterval.h"
+#include "ui/worktime/engine/WorkListLayout.h"
+#include "ui/worktime/engine/WorkListModel.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+
+const QString formPath = QStringLiteral(":/forms/frmPubWorkTime.ini");
+// The client area below the menu bar at design time, in twips: wide enough that the columns
+// sharing the rest of the list show a name and a count.
+constexpr int designWidth = 13500;
+constexpr int designHeight = 4800;
+
+} // namespace
+
+frmPubWorkTime::frmPubWorkTime(Program& program, QWidget* parent)
+    : QMainWindow(parent)
+    , m_program(program)
+{
+    setObjectName(QStringLiteral("frmPubWorkTime"));
+    setWindowTitle(QStringLiteral("Work Time"));
+    createControls();
+    // The tray icon's menu is used before the window first opens, so it has its captions now.
+    m_program.interfaceTexts().applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+}
+
+frmPubWorkTime::~frmPubWorkTime() = default;
+
+void frmPubWorkTime::createControls()
+{
+    m_works = new WorkListModel(this);
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("area"));
+    setCentralWidget(m_area);
+    m_lsv = new ReportList(m_area);
+    m_lsv->setObjectName(QStringLiteral("lsv"));
+    m_lsv->setModel(m_works);
+    m_commands = new WorkCommands(m_program, *m_works, *m_lsv, *this);
+    connect(m_commands, &WorkCommands::statusesChanged, this, &frmPubWorkTime::applyListStyle);
+    connect(m_commands, &WorkCommands::closeRequested, this, &QWidget::close);
+    connect(m_lsv, &ReportList::headerClicked, this, &frmPubWorkTime::lsv_ColumnClick);
+    connect(m_lsv, &QAbstractItemView::doubleClicked, this, [this] { sbt_Click(WorkCommands::Rename); });
+    connect(m_lsv, &ReportList::rightButtonReleased, this, [this](const QPoint& at) { m_menw->popup(at); });
+
+    const FormLoader::Result form = FormLoader::load(formPath, m_area);
+    for (const QString& problem : form.problems)
+        qWarning("frmPubWorkTime: %s", qUtf8Printable(problem));
+    for (int index = 0; index < int(sbt.size()); ++index) {
+        sbt[index] = m_area->findChild<Vantric*>(u"sbt(" % QString::number(index) % u')');
+        if (sbt[index])
+            connect(sbt[index], &Vantric::Click, this, [this, index] { sbt_Click(index); });
+    }
+
+    m_tim = new QTimer(this);
+    m_tim->setObjectName(QStringLiteral("tim"));
+    connect(m_tim, &QTimer::timeout, this, &frmPubWorkTime::tim_Timer);
+    m_iglHeader = makeHeaderIcons(palette());
+    m_menw = WorkTimeMenus::build(
+        *this, [this](int index) { sbt_Click(index); }, [this](int column) { copyValue(column); });
+    m_tray = WorkTimeMenus::buildTray(*this);
+
+    m_area->installEventFilter(this);
+    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+    m_area->resize(Twips::toPixels(designWidth, dpi), Twips::toPixels(designHeight, dpi));
+    resize(m_area->width(), m_area->height() + menuBar()->sizeHint().height());
+    layOutList();
+}
+
+void frmPubWorkTime::load()
+{
+    InterfaceTexts& texts = m_program.interfaceTexts();
+    texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+    texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    if (const auto interval = refreshIntervalMs(m_program.settings().value(SettingKey::Refresh)))
+        m_tim->setInterval(*interval);
+    m_works->setLocale(QLocale());
+    m_commands->loadWorks();
+    tim_Timer();
+    applyListStyle();
+    layOutList();
+    // An interval of 0 stops the timer, as a zero interval always has.
+    if (m_tim->interval() > 0)
+        m_tim->start();
+    else
+        m_tim->stop();
+    m_loaded = true;
+}
+
+int frmPubWorkTime::open()
+{
+    load();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    m_loop = &loop;
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    return 0;
+}
+
+void frmPubWorkTime::rewriteRunningWorks()
+{
+    m_commands->rewriteRunningWorks();
+}
+
+void frmPubWorkTime::tim_Timer()
+{
+    // The decimals are read from the settings record at each refresh, as the main window does.
+    std::array<QString, timeUnitCount> decimals;
+    for (TimeUnit unit : allTimeUnits)
+        decimals[int(unit)] = m_program.settings().decimals(unit);
+    if (decimals != m_decimals) {
+        m_decimals = decimals;
+        m_works->setDecimals(decimals);
+    }
+    m_works->refreshStarted(m_program.now());
+}
+
+void frmPubWorkTime::sbt_Click(int index)
+{
+    const QString caption
+        = index >= 0 && index < int(sbt.size()) && sbt[index] ? sbt[index]->Caption() : QString();
+    m_commands->run(index, caption);
+}
+
+void frmPubWorkTime::lsv_ColumnClick(int column)
+{
+    // The order flips whichever column was clicked before; the list starts ascending.
+    const Qt::SortOrder order
+        = m_works->sortOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    m_works->sort(column, order);
+    for (int section = 0; section < m_works->columnCount(); ++section)
+        m_works->setHeaderData(section, Qt::Horizontal, QVariant(), Qt::DecorationRole);
+    m_works->setHeaderData(
+        column, Qt::Horizontal, m_iglHeader[order == Qt::AscendingOrder ? 0 : 1], Qt::DecorationRole);
+}
+
+void frmPubWorkTime::copyValue(int column)
+{
+    const auto value = m_commands->copyValue(column);
+    if (!value)
+        return;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    if (!value->isEmpty())
+        clipboard->setText(*value);
+}
+
+void frmPubWorkTime::applyListStyle()
+{
+    ApplyWorkListStyle(*m_lsv, *m_works, m_program.settings());
+}
+
+void frmPubWorkTime::layOutList()
+{
+    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+    const WorkListLayout layout = layoutWorkList(Twips::fromPixels(m_area->width(), dpi),
+        Twips::fromPixels(m_area->height(), dpi), Twips::fromPixels(m_lsv->width(), dpi));
+    m_lsv->setGeometry(Twips::toPixels(WorkListLayout::left, dpi), Twips::toPixels(WorkListLayout::top, dpi),
+        layout.width ? Twips::toPixels(*layout.width, dpi) : m_lsv->width(),
+        layout.height ? Twips::toPixels(*layout.height, dpi) : m_lsv->height());
+    for (int column = 0; column < int(layout.columns.size()); ++column) {
+        if (layout.columns[column])
+            m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], dpi));
+    }
+    // The status column's width is made for the original's narrow font; with a wider one it
+    // grows just enough to show "Finished" whole.
+    const int designed = m_lsv->columnWidth(WorkListModel::Status);
+    m_lsv->resizeColumnToContents(WorkListModel::Status);
+    if (m_lsv->columnWidth(WorkListModel::Status) < designed)
+        m_lsv->setColumnWidth(WorkListModel::Status, designed);
+}
+
+bool frmPubWorkTime::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_area && event->type() == QEvent::Resize)
+        layOutList();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmPubWorkTime::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+    if (m_loop)
+        m_loop->quit();
+}
+
+void frmPubWorkTime::Form_Unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    m_tim->stop();
+    // Running works keep running while the window is closed; their time is counted again
+    // from their began date-time at the next opening.
+    rewriteRunningWorks();
+}
