@@ -50,7 +50,7 @@ void frmPubAbout::createControls()
         control->setGeometry(Twips::toPixels(twips.x(), dpiX), Twips::toPixels(twips.y(), dpiY),
             Twips::toPixels(twips.width(), dpiX), Twips::toPixels(twips.height(), dpiY));
     };
-    place(fra = new QFrame(this), "fra", { 90, 90, 5400, 2160 });
+    place(fra = new QFrame(this), "fra", { 90, 90, 5760, 2160 });
     fra->setFrameShape(QFrame::StyledPanel);
     fra->setFrameShadow(QFrame::Sunken);
 
@@ -63,9 +63,9 @@ void frmPubAbout::createControls()
     };
     place(imgProdLogo = logo(QStringLiteral(":/forms/about/prodlogo.png")), "imgProdLogo",
         { 270, 270, 720, 720 });
-    place(Label1 = new QLabel(this), "Label1", { 1170, 270, 4140, 240 });
-    place(Label2 = new QLabel(this), "Label2", { 1170, 540, 4140, 240 });
-    place(Label3 = new QLabel(this), "Label3", { 1170, 810, 4140, 480 });
+    place(Label1 = new QLabel(this), "Label1", { 1170, 270, 4500, 240 });
+    place(Label2 = new QLabel(this), "Label2", { 1170, 540, 4500, 240 });
+    place(Label3 = new QLabel(this), "Label3", { 1170, 810, 4500, 480 });
     for (QLabel* label : { Label1, Label2, Label3 })
         label->setFont(labelFont());
     QFont name = labelFont();
@@ -73,7 +73,7 @@ void frmPubAbout::createControls()
     Label1->setFont(name);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Line1 = new QFrame(this), "Line1", { 270, 1380, 5040, 30 });
+    place(Line1 = new QFrame(this), "Line1", { 270, 1380, 5400, 30 });
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     place(imgCompLogo = logo(QStringLiteral(":/forms/about/complogo.png")), "imgCompLogo",
