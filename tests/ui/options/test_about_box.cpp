@@ -64,7 +64,6 @@ class TestAboutBox : public QObject
 private Q_SLOTS:
     void showsNameVersionAndNotice();
     void modelessOverTheMainWindow();
-    void openAgainBringsTheSameBoxBack();
     void links_data();
     void links();
     void missingAddressesOpenNothing();
@@ -101,19 +100,6 @@ void TestAboutBox::modelessOverTheMainWindow()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(f.box->isWindow());
     QCOMPARE(f.box->parentWidget(), &f.mainWindow);
-}
-
-void TestAboutBox::openAgainBringsTheSameBoxBack()
-{
-    AboutFixture f;
-    f.box->open();
-    f.box->open();
-    int boxes = 0;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == u"frmPubAbout" && window->isVisible())
-            ++boxes;
-    }
-    QCOMPARE(boxes, 1);
 }
 
 void TestAboutBox::links_data()

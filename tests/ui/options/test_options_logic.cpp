@@ -58,8 +58,6 @@ private Q_SLOTS:
     void messages_data();
     void messages();
     void saveWritesEveryKeyInOrder();
-    void saveThenReadGivesTheValuesBack();
-    void saveKeepsThePosition();
     void saveToReadOnlyFileFails();
     void digitsOnly_data();
     void digitsOnly();
@@ -245,35 +243,6 @@ void TestOptionsLogic::saveWritesEveryKeyInOrder()
             u"Minute=5"_s, u"Second=06"_s, u"Refresh=65"_s, u"Sun=Y"_s, u"Mon=N"_s, u"Tues=Y"_s, u"Wed=N"_s,
             u"Thur=Y"_s, u"Fri=N"_s, u"Sat=Y"_s, u"[List]"_s, u"Name=DejaVu Sans"_s, u"Size=12"_s,
             u"Back=1"_s, u"General=-2147483633"_s, u"Future=16777215"_s, u"Paused=0"_s, u"Finished=255"_s }));
-}
-
-void TestOptionsLogic::saveThenReadGivesTheValuesBack()
-{
-    QTemporaryDir dir;
-    const SettingsFile file(dir.filePath(u"krn.dll"_s));
-    QVERIFY(writeFile(file.path(), QByteArray()));
-    QVERIFY(file.writeDefaults());
-    OptionsValues values = validValues();
-    values.numbers[3] = u"12"_s;
-    values.workdays[0] = true;
-    values.colours[2] = 32768;
-    QVERIFY(saveOptions(values, file));
-    OptionsValues back;
-    loadOptions(back, file.read());
-    QCOMPARE(back, values);
-}
-
-void TestOptionsLogic::saveKeepsThePosition()
-{
-    QTemporaryDir dir;
-    const SettingsFile file(dir.filePath(u"krn.dll"_s));
-    QVERIFY(writeFile(file.path(), "[Position]\nLeft=1500\nTop=300\nWidth=\nHeight=6000\n"));
-    QVERIFY(saveOptions(validValues(), file));
-    const Settings read = file.read();
-    QCOMPARE(read.value(SettingKey::Left), u"1500"_s);
-    QCOMPARE(read.value(SettingKey::Width), QString());
-    QCOMPARE(read.value(SettingKey::Height), u"6000"_s);
-    QCOMPARE(read.value(SettingKey::Year), u"3"_s);
 }
 
 void TestOptionsLogic::saveToReadOnlyFileFails()
