@@ -5,6 +5,10 @@
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/calculator/frmPubCalc.h"
+#include "ui/options/frmPubAbout.h"
+#include "ui/options/frmPubOptions.h"
+#include "ui/worktime/frmPubWorkTime.h"
+#include "ui/main/mdlPubTrayIcon.h"
 #include "ui/editor/frmPubDetail.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
@@ -169,10 +173,45 @@ void MainCommands::mendo_Click(int column)
     ListCommands::copyCell(m_window, column);
 }
 
-// The work-time window and the options dialog open here, modal over the main window, once
-// they exist; until then their entries do nothing.
-void MainCommands::mentw_Click() { }
-void MainCommands::mento_Click() { }
+frmPubWorkTime& MainCommands::workTime()
+{
+    if (!m_workTime) {
+        m_workTime = new frmPubWorkTime(m_window.program(), &m_window);
+        const WorkTrayMenu& tray = m_workTime->tray();
+        connect(tray.ments, &QAction::triggered, this, [this] { m_window.trayIcon().restore(); });
+        const std::pair<QAction*, const char*> entries[] = { { tray.menth, "menhh" }, { tray.mentt, "menht" },
+            { tray.mentw, "menhw" }, { tray.mentc, "menhc" }, { tray.mentl, "menhl" }, { tray.menta, "menha" } };
+        for (const auto& [action, entry] : entries) {
+            const QString name = QString::fromLatin1(entry);
+            connect(action, &QAction::triggered, this, [this, name] { run(name); });
+        }
+        connect(tray.mentx, &QAction::triggered, &m_window, &QWidget::close);
+    }
+    return *m_workTime;
+}
+
+void MainCommands::mentw_Click()
+{
+    workTime().open();
+}
+
+void MainCommands::mento_Click()
+{
+    if (!m_options) {
+        m_options = new frmPubOptions(
+            m_window.program(),
+            [this] {
+                // The dialog has reread the settings: the list follows them at once.
+                m_window.loadEvents();
+                m_window.writeCountText();
+                m_window.tim_Timer();
+                m_window.applyListStyle();
+                m_window.applyRefreshInterval();
+            },
+            &m_window);
+    }
+    m_options->openModal();
+}
 
 void MainCommands::mentc_Click()
 {
@@ -182,8 +221,12 @@ void MainCommands::mentc_Click()
     m_calc->openCalculator();
 }
 
-// The about box opens here, modeless, once it exists.
-void MainCommands::menha_Click() { }
+void MainCommands::menha_Click()
+{
+    if (!m_about)
+        m_about = new frmPubAbout(m_window.program(), &m_window);
+    m_about->open();
+}
 
 void MainCommands::menhh_Click()
 {

@@ -4,7 +4,10 @@
 #include <QPointer>
 #include <QStringList>
 
+class frmPubAbout;
 class frmPubCalc;
+class frmPubOptions;
+class frmPubWorkTime;
 class frmPubDetail;
 class frmPubMain;
 
@@ -25,6 +28,8 @@ public:
 
     // The event editor, one shared instance, created on first use as a child of the window.
     frmPubDetail& detail();
+    // The work-time window, made on first use; its menu ment is also the tray icon's menu.
+    frmPubWorkTime& workTime();
 
 public Q_SLOTS:
     void menen_Click();
@@ -53,4 +58,7 @@ private:
     frmPubMain& m_window;
     QPointer<frmPubDetail> m_detail;
     QPointer<frmPubCalc> m_calc;
+    QPointer<frmPubWorkTime> m_workTime;
+    QPointer<frmPubOptions> m_options;
+    QPointer<frmPubAbout> m_about;
 };

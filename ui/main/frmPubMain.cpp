@@ -17,6 +17,7 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
 #include "ui/main/mdlPubTrayIcon.h"
+#include "ui/worktime/frmPubWorkTime.h"
 #include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/SortMarkerStyle.h"
 
@@ -108,6 +109,7 @@ void frmPubMain::buildWindow()
     MainMenus::build(*this, *m_commands);
     buildStatusBar();
     m_trayIcon = new mdlPubTrayIcon(*this);
+    m_trayIcon->setMenu([this] { return &m_commands->workTime().ment(); });
     m_menuTips = new MenuTips(*this, panel(1), m_program.filePath(DataFileName::menuTips));
 
     m_tim = new QTimer(this);

@@ -50,13 +50,15 @@ void mdlPubTrayIcon::restore()
         tray->remove();
 }
 
-void mdlPubTrayIcon::setMenu(QMenu* menu)
+void mdlPubTrayIcon::setMenu(std::function<QMenu*()> menu)
 {
-    m_menu = menu;
+    m_menu = std::move(menu);
 }
 
 void mdlPubTrayIcon::showMenu(const QPoint& at)
 {
-    if (m_inTray && m_menu)
-        m_menu->popup(at);
+    if (!m_inTray || !m_menu)
+        return;
+    if (QMenu* menu = m_menu())
+        menu->popup(at);
 }

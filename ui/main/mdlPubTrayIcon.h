@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
+#include <functional>
 
 class frmPubMain;
 class QMenu;
@@ -22,8 +22,9 @@ public:
     // Back from the tray: the saved position is applied, then the icon is removed.
     void restore();
     bool inTray() const { return m_inTray; }
-    // The menu a right click on the icon shows.
-    void setMenu(QMenu* menu);
+    // Where the menu a right click on the icon shows comes from; asked at each click, so the
+    // window that owns the menu can be made on first use.
+    void setMenu(std::function<QMenu*()> menu);
 
     static QString tip() { return QStringLiteral("Kronvel v2.21"); }
 
@@ -31,6 +32,6 @@ private:
     void showMenu(const QPoint& at);
 
     frmPubMain& m_window;
-    QPointer<QMenu> m_menu;
+    std::function<QMenu*()> m_menu;
     bool m_inTray = false;
 };

@@ -87,7 +87,7 @@ private Q_SLOTS:
         frmPubMain& window = kronvel.window();
         QMenu menu;
         menu.addAction(u"Restore"_s);
-        window.trayIcon().setMenu(&menu);
+        window.trayIcon().setMenu([&menu] { return &menu; });
         window.showMinimized();
         QTRY_VERIFY(!window.isVisible());
         kronvel.tray.clickRight();
