@@ -1,5 +1,6 @@
 #include "core/EventListModel.h"
 
+#include "core/RowSorting.h"
 #include "core/SpanSeconds.h"
 #include "core/UnitText.h"
 
@@ -66,7 +67,9 @@ bool EventListModel::setHeaderData(int section, Qt::Orientation orientation, con
 
 QVariant EventListModel::alignment(int column)
 {
-    const Qt::Alignment horizontal = column == Name ? Qt::AlignLeft : column == Type ? Qt::AlignHCenter : Qt::AlignRight;
+    const Qt::Alignment horizontal = column == Name ? Qt::AlignLeft
+        : column == Type                            ? Qt::AlignHCenter
+                                                    : Qt::AlignRight;
     return QVariant::fromValue(horizontal | Qt::AlignVCenter);
 }
 
@@ -132,22 +135,10 @@ void EventListModel::sort(int column, Qt::SortOrder order)
         return;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    QVector<int> order_(m_rows.size());
-    for (int i = 0; i < order_.size(); ++i)
-        order_[i] = i;
     m_sortColumn = column;
     m_sortOrder = order;
-    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
-        return order == Qt::AscendingOrder ? lessThan(m_rows[a], m_rows[b]) : lessThan(m_rows[b], m_rows[a]);
-    });
-    QVector<Row> sorted;
-    sorted.reserve(m_rows.size());
-    QVector<int> newPlace(m_rows.size());
-    for (int i = 0; i < order_.size(); ++i) {
-        sorted.push_back(std::move(m_rows[order_[i]]));
-        newPlace[order_[i]] = i;
-    }
-    m_rows = std::move(sorted);
+    const QVector<int> newPlace
+        = RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
     QModelIndexList after;
     after.reserve(before.size());
     for (const QModelIndex& index : before)
@@ -156,15 +147,16 @@ void EventListModel::sort(int column, Qt::SortOrder order)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+bool EventListModel::ordered(const Row& a, const Row& b) const
+{
+    return m_sortOrder == Qt::AscendingOrder ? lessThan(a, b) : lessThan(b, a);
+}
+
 int EventListModel::sortedPlace(const Row& row) const
 {
     if (m_sortColumn < 0)
         return int(m_rows.size());
-    // After the rows that order before or with the new one, as a stable insert would put it.
-    const auto place = std::upper_bound(m_rows.begin(), m_rows.end(), row, [&](const Row& a, const Row& b) {
-        return m_sortOrder == Qt::AscendingOrder ? lessThan(a, b) : lessThan(b, a);
-    });
-    return int(place - m_rows.begin());
+    return RowSorting::insertPlace(m_rows, row, [this](const Row& a, const Row& b) { return ordered(a, b); });
 }
 
 int EventListModel::addEvent(const Event& event)
@@ -188,11 +180,8 @@ void EventListModel::setEvents(QVector<Event> events)
         countName(event.name, +1);
         m_rows.push_back(Row { std::move(event), std::nullopt, std::nullopt });
     }
-    if (m_sortColumn >= 0) {
-        std::stable_sort(m_rows.begin(), m_rows.end(), [&](const Row& a, const Row& b) {
-            return m_sortOrder == Qt::AscendingOrder ? lessThan(a, b) : lessThan(b, a);
-        });
-    }
+    if (m_sortColumn >= 0)
+        RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
     endResetModel();
 }
 
@@ -287,5 +276,6 @@ void EventListModel::setRowColour(int row, std::optional<QColor> colour)
 void EventListModel::emitCountersChanged()
 {
     if (!m_rows.isEmpty())
-        Q_EMIT dataChanged(index(0, Years), index(int(m_rows.size()) - 1, Seconds), { Qt::DisplayRole, SortRole });
+        Q_EMIT dataChanged(
+            index(0, Years), index(int(m_rows.size()) - 1, Seconds), { Qt::DisplayRole, SortRole });
 }

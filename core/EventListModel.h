@@ -83,6 +83,8 @@ private:
     std::optional<std::int64_t> seconds(const Row& row) const;
     QVariant sortKey(const Row& row, int column) const;
     bool lessThan(const Row& a, const Row& b) const;
+    // lessThan in the list's sort direction.
+    bool ordered(const Row& a, const Row& b) const;
     int sortedPlace(const Row& row) const;
     static QString nameKey(QStringView name);
     void countName(const QString& name, int delta);

@@ -1,6 +1,7 @@
 #include "ui/worktime/engine/WorkListModel.h"
 
 #include "core/Moment.h"
+#include "core/RowSorting.h"
 #include "core/UnitText.h"
 #include "ui/worktime/engine/WorkRules.h"
 
@@ -138,18 +139,7 @@ void WorkListModel::sort(int column, Qt::SortOrder order)
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_sortColumn = column;
     m_sortOrder = order;
-    QVector<int> places(m_rows.size());
-    std::iota(places.begin(), places.end(), 0);
-    std::stable_sort(
-        places.begin(), places.end(), [&](int a, int b) { return ordered(m_rows[a], m_rows[b]); });
-    QVector<Row> sorted;
-    sorted.reserve(m_rows.size());
-    QVector<int> newPlace(m_rows.size());
-    for (int i = 0; i < places.size(); ++i) {
-        sorted.push_back(std::move(m_rows[places[i]]));
-        newPlace[places[i]] = i;
-    }
-    m_rows = std::move(sorted);
+    const QVector<int> newPlace = RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     for (const QModelIndex& index : before)
@@ -165,8 +155,7 @@ void WorkListModel::setWorks(QVector<WorkRecord> works)
     for (WorkRecord& work : works)
         m_rows.push_back(Row { std::move(work), std::nullopt, std::nullopt });
     if (m_sortColumn >= 0)
-        std::stable_sort(
-            m_rows.begin(), m_rows.end(), [this](const Row& a, const Row& b) { return ordered(a, b); });
+        RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
     endResetModel();
 }
 
@@ -174,12 +163,8 @@ int WorkListModel::addWork(const WorkRecord& work)
 {
     Row row { work, std::nullopt, std::nullopt };
     int place = int(m_rows.size());
-    if (m_sortColumn >= 0) {
-        // After the rows that order before or with the new one, as a stable insert would put it.
-        const auto at = std::upper_bound(
-            m_rows.begin(), m_rows.end(), row, [this](const Row& a, const Row& b) { return ordered(a, b); });
-        place = int(at - m_rows.begin());
-    }
+    if (m_sortColumn >= 0)
+        place = RowSorting::insertPlace(m_rows, row, [this](const Row& a, const Row& b) { return ordered(a, b); });
     beginInsertRows({}, place, place);
     m_rows.insert(place, std::move(row));
     endInsertRows();
