@@ -109,6 +109,9 @@ int frmPubWorkTime::open()
 {
     load();
     setWindowModality(Qt::ApplicationModal);
+    // Over the middle of the window that opened it, as a dialog would come up.
+    if (const QWidget* owner = parentWidget(); owner && owner->isVisible())
+        move(owner->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     show();
     raise();
     activateWindow();
