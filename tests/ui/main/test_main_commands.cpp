@@ -33,6 +33,13 @@ namespace {
 const QByteArray threeEvents
     = "Alpha\t2009/01/01 00:00:00\nBeta\t2009/02/01 00:00:00\nGamma\t2009/03/01 00:00:00\n";
 
+// Kronvel started on Alpha, Beta and Gamma, its window active so shortcuts reach it.
+bool startWithThreeEvents(MainWindowFixture& kronvel)
+{
+    kronvel.writeFile(QStringLiteral("events.dll"), threeEvents);
+    return kronvel.start() && CommandDriver::activate(kronvel.window());
+}
+
 QString shippedText(const QString& name)
 {
     QFile file(u":/shipped/"_s + name);
@@ -74,10 +81,8 @@ private Q_SLOTS:
     void newEventByKeyboardIsListedAndCounted()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         QString caption;
         whenModalShows([&](QWidget* editor) {
             caption = editor->windowTitle();
@@ -99,10 +104,8 @@ private Q_SLOTS:
     void modifyWithSeveralSelectedEditsTheCurrentOneAlone()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         ReportList& list = window.lsv();
         clickRow(list, 0);
         clickRow(list, 2, Qt::ControlModifier);
@@ -137,10 +140,8 @@ private Q_SLOTS:
     void doubleClickModifiesThatRow()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         QString caption;
         whenModalShows([&](QWidget* editor) {
             caption = editor->windowTitle();
@@ -200,10 +201,8 @@ private Q_SLOTS:
     void deleteWithNothingSelectedAsksAndSelectsTheFirstRow()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         clickRow(window.lsv(), 2);
         trigger(window, "mends");
         QVERIFY(window.lsv().selectedRows().isEmpty());
@@ -226,10 +225,8 @@ private Q_SLOTS:
     {
         QFETCH(Answer, answer);
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         clickRow(window.lsv(), 2);
         kronvel.boxes.queueAnswer(answer);
         press(window, Qt::Key_Delete);
@@ -242,10 +239,8 @@ private Q_SLOTS:
     void deleteWhoseWriteFailsKeepsTheRowAndSaysSo()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         const QString events = kronvel.path(u"events.dll"_s);
         QVERIFY(QFile::setPermissions(events, QFile::ReadOwner | QFile::ReadGroup));
         clickRow(window.lsv(), 0);
@@ -265,10 +260,8 @@ private Q_SLOTS:
     void clearEmptiesListAndFile()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         kronvel.boxes.queueAnswer(Answer::Yes);
         clickToolbar(window, 6);
         QCOMPARE(lastBox(kronvel).text, message(kronvel, "CLEAR EVENT"));
@@ -295,10 +288,8 @@ private Q_SLOTS:
     {
         QFETCH(Answer, answer);
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         kronvel.boxes.queueAnswer(answer);
         clickToolbar(window, 6);
         QCOMPARE(kronvel.boxes.shown().size(), 1);
@@ -309,10 +300,8 @@ private Q_SLOTS:
     void clearOfAReadOnlyFileKeepsTheRowsAndSaysSo()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         const QString events = kronvel.path(u"events.dll"_s);
         QVERIFY(QFile::setPermissions(events, QFile::ReadOwner | QFile::ReadGroup));
         kronvel.boxes.queueAnswer(Answer::Yes);
@@ -402,10 +391,8 @@ private Q_SLOTS:
     void copyWithoutACurrentRowLeavesTheClipboardEmpty()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         window.lsv().setCurrentIndex(QModelIndex());
         QGuiApplication::clipboard()->setText(u"before"_s);
         press(window, Qt::Key_F6, Qt::ShiftModifier);
@@ -450,10 +437,8 @@ private Q_SLOTS:
     void saveAsThatCannotWriteSaysSo()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         const QString nowhere = kronvel.path(u"no such folder/events.krn"_s);
         kronvel.desktop.queueSaveResult(nowhere);
         clickToolbar(window, 2);
@@ -479,10 +464,8 @@ private Q_SLOTS:
     void loadFromCancelledChangesNothing()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         clickRow(window.lsv(), 1);
         press(window, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(kronvel.desktop.lastTitle(), u"Load Events From"_s);
@@ -515,10 +498,8 @@ private Q_SLOTS:
     void loadFromAFileThatCannotBeCopiedSaysSoAndKeepsTheList()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         kronvel.desktop.queueOpenResult({ kronvel.path(u"gone.krn"_s) });
         press(window, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(kronvel.boxes.shown().size(), 1);
@@ -718,10 +699,8 @@ private Q_SLOTS:
     void popupMenuShowsOnTheRightButtonsRelease()
     {
         MainWindowFixture kronvel;
-        kronvel.writeFile(u"events.dll"_s, threeEvents);
-        QVERIFY(kronvel.start());
+        QVERIFY(startWithThreeEvents(kronvel));
         frmPubMain& window = kronvel.window();
-        QVERIFY(activate(window));
         auto* edit = window.findChild<QMenu*>(u"mend"_s);
         QWidget* viewport = window.lsv().viewport();
         const QPoint at = rowCentre(window.lsv(), 1);
