@@ -1,7 +1,7 @@
 #include "app/EventsListing.h"
 
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "stores/DataFiles.h"

@@ -3,7 +3,7 @@
 // 32,767-line events file, the start-up to the first shown window with that file, and the
 // peak memory. Run it headless with QT_QPA_PLATFORM=offscreen.
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "core/UnitText.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"

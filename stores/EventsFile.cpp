@@ -2,7 +2,7 @@
 
 #include "stores/DataFiles.h"
 #include "platform/DataFolder.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
 #include "core/SpanSeconds.h"

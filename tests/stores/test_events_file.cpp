@@ -1,4 +1,4 @@
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "stores/EventsFile.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/calculator/CalcControls.h"
-#include "ui/calculator/engine/CalcViewModel.h"
+#include "models/CalcViewModel.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "ui/common/ListStyle.h"
 
-#include "core/ColourValue.h"
-#include "core/EventListModel.h"
+#include "models/ColourValue.h"
+#include "models/EventListModel.h"
 #include "stores/Settings.h"
 #include "ui/common/ReportList.h"
 

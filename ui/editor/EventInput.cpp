@@ -1,6 +1,6 @@
 #include "ui/editor/EventInput.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 
 QString cleanEventName(const QString& typed)
 {

@@ -3,7 +3,7 @@
 #include "FormLoader.h"
 #include "Vantric.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "stores/EventsFile.h"

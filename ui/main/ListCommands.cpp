@@ -1,6 +1,6 @@
 #include "ui/main/ListCommands.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "stores/EventsFile.h"

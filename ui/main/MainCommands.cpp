@@ -1,6 +1,6 @@
 #include "ui/main/MainCommands.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/MessageBoxes.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"

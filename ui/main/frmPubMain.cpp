@@ -2,7 +2,7 @@
 
 #include "components/ProfileFile.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/Desktop.h"
 #include "platform/Twips.h"
 #include "stores/DataFiles.h"
@@ -18,8 +18,8 @@
 #include "ui/main/MenuTips.h"
 #include "ui/main/mdlPubTrayIcon.h"
 #include "ui/worktime/frmPubWorkTime.h"
-#include "ui/main/ReadableTextDelegate.h"
-#include "ui/main/SortMarkerStyle.h"
+#include "ui/common/ReadableTextDelegate.h"
+#include "ui/common/SortMarkerStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>

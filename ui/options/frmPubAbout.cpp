@@ -6,7 +6,7 @@
 #include "components/ui/InterfaceTexts.h"
 #include "platform/Twips.h"
 #include "ui/common/Program.h"
-#include "ui/options/AboutInfo.h"
+#include "stores/AboutInfo.h"
 
 #include <QFrame>
 #include <QLabel>

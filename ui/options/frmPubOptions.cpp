@@ -4,16 +4,16 @@
 #include "Vantric.h"
 #include "components/ProfileShell.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/ColourValue.h"
+#include "models/ColourValue.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "stores/SettingsFile.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/options/DigitsValidator.h"
-#include "ui/options/OptionsCheck.h"
-#include "ui/options/OptionsPreview.h"
-#include "ui/options/OptionsValues.h"
+#include "models/DigitsValidator.h"
+#include "models/OptionsCheck.h"
+#include "models/OptionsPreview.h"
+#include "models/OptionsValues.h"
 
 #include <QApplication>
 #include <QCheckBox>

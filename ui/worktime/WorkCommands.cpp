@@ -6,9 +6,9 @@
 #include "stores/DataFiles.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/engine/WorkListModel.h"
-#include "ui/worktime/engine/WorkRules.h"
-#include "ui/worktime/engine/WorksFile.h"
+#include "models/WorkListModel.h"
+#include "core/WorkRules.h"
+#include "stores/WorksFile.h"
 
 #include <QItemSelectionModel>
 

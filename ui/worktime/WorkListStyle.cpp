@@ -2,7 +2,7 @@
 
 #include "ui/common/ListStyle.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/engine/WorkColours.h"
+#include "models/WorkColours.h"
 
 #include <QApplication>
 

@@ -10,9 +10,9 @@
 #include "ui/worktime/HeaderIcons.h"
 #include "ui/worktime/WorkCommands.h"
 #include "ui/worktime/WorkListStyle.h"
-#include "ui/worktime/engine/RefreshInterval.h"
-#include "ui/worktime/engine/WorkListLayout.h"
-#include "ui/worktime/engine/WorkListModel.h"
+#include "stores/RefreshInterval.h"
+#include "ui/worktime/WorkListLayout.h"
+#include "models/WorkListModel.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

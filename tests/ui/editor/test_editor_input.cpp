@@ -1,5 +1,5 @@
 // The editor's name cleaning and input checks, without a window.
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "ui/editor/EventInput.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "CommandDriver.h"
 #include "MainWindowFixture.h"
 #include "Vantric.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "ui/common/Program.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/frmPubMain.h"

@@ -3,7 +3,7 @@
 #include "Vantric.h"
 #include "components/TextLineFile.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/engine/WorkListModel.h"
+#include "models/WorkListModel.h"
 #include "ui/worktime/frmPubWorkTime.h"
 
 #include <QFile>

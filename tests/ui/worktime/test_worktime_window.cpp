@@ -5,7 +5,7 @@
 #include "Vantric.h"
 #include "platform/Twips.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/engine/WorkListModel.h"
+#include "models/WorkListModel.h"
 #include "ui/worktime/frmPubWorkTime.h"
 
 #include <QClipboard>

@@ -1,0 +1,64 @@
+#include "models/OptionsValues.h"
+
+#include "stores/Settings.h"
+#include "stores/SettingsFile.h"
+
+namespace {
+
+constexpr std::array numberKeys { SettingKey::Year, SettingKey::Month, SettingKey::Week, SettingKey::Day,
+    SettingKey::Hour, SettingKey::Minute, SettingKey::Second, SettingKey::Refresh };
+constexpr std::array workdayKeys { SettingKey::Sun, SettingKey::Mon, SettingKey::Tues, SettingKey::Wed,
+    SettingKey::Thur, SettingKey::Fri, SettingKey::Sat };
+constexpr std::array colourKeys { SettingKey::Back, SettingKey::General, SettingKey::Future,
+    SettingKey::Paused, SettingKey::Finished };
+
+qint32 colourOrDefault(const Settings& settings, SettingKey key)
+{
+    bool ok = false;
+    const qint32 value = settings.value(key).trimmed().toInt(&ok);
+    if (ok)
+        return value;
+    return QString::fromLatin1(settingDefinition(key).defaultValue).toInt();
+}
+
+} // namespace
+
+void loadOptions(OptionsValues& values, const Settings& settings)
+{
+    for (size_t box = 0; box < numberKeys.size(); ++box)
+        values.numbers[box] = settings.value(numberKeys[box]);
+    for (size_t day = 0; day < workdayKeys.size(); ++day) {
+        const QString& flag = settings.value(workdayKeys[day]);
+        if (flag == u"Y")
+            values.workdays[day] = true;
+        else if (flag == u"N")
+            values.workdays[day] = false;
+    }
+    const QString& name = settings.value(SettingKey::Name);
+    values.fontName = name.isEmpty() ? QStringLiteral("Tahoma") : name;
+    const QString& size = settings.value(SettingKey::Size);
+    values.fontSize = size.isEmpty() ? QStringLiteral("9") : size;
+    for (size_t swatch = 0; swatch < colourKeys.size(); ++swatch)
+        values.colours[swatch] = colourOrDefault(settings, colourKeys[swatch]);
+}
+
+bool saveOptions(const OptionsValues& values, const SettingsFile& file, QString* error)
+{
+    QString firstError;
+    const auto write = [&](SettingKey key, const QString& value) {
+        QString reason;
+        if (!file.writeValue(key, value, &reason) && firstError.isEmpty())
+            firstError = reason.isEmpty() ? QStringLiteral("not written") : reason;
+    };
+    for (size_t box = 0; box < numberKeys.size(); ++box)
+        write(numberKeys[box], values.numbers[box]);
+    for (size_t day = 0; day < workdayKeys.size(); ++day)
+        write(workdayKeys[day], values.workdays[day] ? QStringLiteral("Y") : QStringLiteral("N"));
+    write(SettingKey::Name, values.fontName);
+    write(SettingKey::Size, values.fontSize);
+    for (size_t swatch = 0; swatch < colourKeys.size(); ++swatch)
+        write(colourKeys[swatch], QString::number(values.colours[swatch]));
+    if (error)
+        *error = firstError;
+    return firstError.isEmpty();
+}
