@@ -21,7 +21,7 @@ QString eventsListing(
     if (owner) {
         ensureDataFiles(folder, files, error);
         settings = settingsFile.readAtStartup(error);
-        EventsFile(folder, lines, files).load(events, now, error);
+        events.loadFrom(EventsFile(folder, lines, files), now, error);
     } else {
         settings = settingsFile.read();
         // A load writes the sample events into an empty file; here it writes them into the copy.
@@ -29,7 +29,7 @@ QString eventsListing(
         if (copy.isValid()
             && files.copyFile(dataFilePath(folder, DataFileName::events),
                 dataFilePath(copy.path(), DataFileName::events), true, error))
-            EventsFile(copy.path(), lines, files).load(events, now, error);
+            events.loadFrom(EventsFile(copy.path(), lines, files), now, error);
     }
 
     std::array<QString, timeUnitCount> decimals;

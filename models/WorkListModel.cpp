@@ -1,151 +1,29 @@
 #include "models/WorkListModel.h"
 
 #include "core/Moment.h"
-#include "models/RowSorting.h"
-#include "core/UnitText.h"
 #include "core/WorkRules.h"
 
-#include <algorithm>
-#include <numeric>
-
-namespace {
-
-QVariant alignment(int column)
-{
-    Qt::Alignment horizontal = Qt::AlignRight;
-    if (column == WorkListModel::Name || column == WorkListModel::Began)
-        horizontal = Qt::AlignLeft;
-    else if (column == WorkListModel::Status)
-        horizontal = Qt::AlignHCenter;
-    return QVariant::fromValue(horizontal | Qt::AlignVCenter);
-}
-
-QString nameKey(QStringView name)
-{
-    return name.trimmed().toString().toCaseFolded();
-}
-
-} // namespace
+#include <array>
 
 WorkListModel::WorkListModel(QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_headers({ QStringLiteral("Work"), QStringLiteral("Status"), QStringLiteral("Began"),
-          QStringLiteral("Finished") })
+    : CounterRows(
+        { { QStringLiteral("Work"), Qt::AlignLeft }, { QStringLiteral("Status"), Qt::AlignHCenter },
+            { QStringLiteral("Began"), Qt::AlignLeft }, { QStringLiteral("Finished"), Qt::AlignRight } },
+        parent)
 {
-    for (TimeUnit unit : allTimeUnits)
-        m_headers[Years + int(unit)] = QString::fromLatin1(unitHeader(unit));
 }
 
-int WorkListModel::rowCount(const QModelIndex& parent) const
+QString WorkListModel::textOf(const WorkRecord& work, int column)
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    // The text columns show the record's fields in the order of the file.
+    static constexpr std::array<QString WorkRecord::*, Years> fields { &WorkRecord::name, &WorkRecord::status,
+        &WorkRecord::began, &WorkRecord::finished };
+    return column >= 0 && column < Years ? work.*fields[size_t(column)] : QString();
 }
 
-int WorkListModel::columnCount(const QModelIndex& parent) const
+QString WorkListModel::recordText(int row, int column) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant WorkListModel::data(const QModelIndex& index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
-        return {};
-    const Row& row = m_rows[index.row()];
-    switch (role) {
-    case Qt::DisplayRole:
-        return textOf(row, index.column());
-    case Qt::TextAlignmentRole:
-        return alignment(index.column());
-    case Qt::ForegroundRole:
-        return row.colour ? QVariant(*row.colour) : QVariant();
-    default:
-        return {};
-    }
-}
-
-QVariant WorkListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return {};
-    if (role == Qt::DisplayRole)
-        return m_headers[section];
-    if (role == Qt::DecorationRole)
-        return m_headerDecorations[section];
-    if (role == Qt::TextAlignmentRole)
-        return alignment(section);
-    return {};
-}
-
-bool WorkListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
-        return false;
-    if (role == Qt::EditRole || role == Qt::DisplayRole)
-        m_headers[section] = value.toString();
-    else if (role == Qt::DecorationRole)
-        m_headerDecorations[section] = value;
-    else
-        return false;
-    Q_EMIT headerDataChanged(orientation, section, section);
-    return true;
-}
-
-QString WorkListModel::cellText(int row, int column) const
-{
-    if (row < 0 || row >= m_rows.size())
-        return {};
-    return textOf(m_rows[row], column);
-}
-
-QString WorkListModel::textOf(const Row& row, int column) const
-{
-    switch (column) {
-    case Name:
-        return row.work.name;
-    case Status:
-        return row.work.status;
-    case Began:
-        return row.work.began;
-    case Finished:
-        return row.work.finished;
-    default:
-        break;
-    }
-    if (column < Years || column >= ColumnCount)
-        return {};
-    const TimeUnit unit = TimeUnit(column - Years);
-    const auto decimals = m_decimals[int(unit)];
-    if (!decimals || !row.counted)
-        return {};
-    return unitText(unitAmount(*row.counted, unit), *decimals, m_locale);
-}
-
-bool WorkListModel::lessThan(const Row& a, const Row& b) const
-{
-    if (m_sortColumn >= Years)
-        return a.counted.value_or(-1) < b.counted.value_or(-1);
-    return textOf(a, m_sortColumn).compare(textOf(b, m_sortColumn), Qt::CaseInsensitive) < 0;
-}
-
-bool WorkListModel::ordered(const Row& a, const Row& b) const
-{
-    return m_sortOrder == Qt::AscendingOrder ? lessThan(a, b) : lessThan(b, a);
-}
-
-void WorkListModel::sort(int column, Qt::SortOrder order)
-{
-    if (column < 0 || column >= ColumnCount)
-        return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    m_sortColumn = column;
-    m_sortOrder = order;
-    const QVector<int> newPlace = RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    for (const QModelIndex& index : before)
-        after << this->index(newPlace[index.row()], index.column());
-    changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return textOf(m_rows[row].work, column);
 }
 
 void WorkListModel::setWorks(QVector<WorkRecord> works)
@@ -153,20 +31,16 @@ void WorkListModel::setWorks(QVector<WorkRecord> works)
     beginResetModel();
     m_rows.clear();
     for (WorkRecord& work : works)
-        m_rows.push_back(Row { std::move(work), std::nullopt, std::nullopt });
-    if (m_sortColumn >= 0)
-        RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
+        m_rows.push_back(WorkRow { std::move(work), std::nullopt, std::nullopt });
+    sortWithinReset();
     endResetModel();
 }
 
 int WorkListModel::addWork(const WorkRecord& work)
 {
-    Row row { work, std::nullopt, std::nullopt };
-    int place = int(m_rows.size());
-    if (m_sortColumn >= 0)
-        place = RowSorting::insertPlace(m_rows, row, [this](const Row& a, const Row& b) { return ordered(a, b); });
+    const int place = placeForNewRow([&](int column) { return textOf(work, column); });
     beginInsertRows({}, place, place);
-    m_rows.insert(place, std::move(row));
+    m_rows.insert(place, WorkRow { work, std::nullopt, std::nullopt });
     endInsertRows();
     return place;
 }
@@ -192,7 +66,7 @@ void WorkListModel::setWork(int row, const WorkRecord& work)
     if (row < 0 || row >= m_rows.size())
         return;
     m_rows[row].work = work;
-    Q_EMIT dataChanged(index(row, Name), index(row, Finished), { Qt::DisplayRole });
+    Q_EMIT dataChanged(index(row, Name), index(row, Finished), { Qt::DisplayRole, SortRole });
 }
 
 int WorkListModel::findName(QStringView name) const
@@ -210,7 +84,7 @@ void WorkListModel::refreshStarted(const Moment& now)
     int first = -1;
     int last = -1;
     for (int i = 0; i < m_rows.size(); ++i) {
-        Row& row = m_rows[i];
+        WorkRow& row = m_rows[i];
         if (!row.work.isStarted())
             continue;
         // A work whose fields cannot be counted shows empty counters and keeps its used seconds.
@@ -222,7 +96,7 @@ void WorkListModel::refreshStarted(const Moment& now)
         last = i;
     }
     if (first >= 0)
-        emitCounters(first, last);
+        countersChanged(first, last);
 }
 
 void WorkListModel::refreshStored(int row)
@@ -230,33 +104,5 @@ void WorkListModel::refreshStored(int row)
     if (row < 0 || row >= m_rows.size())
         return;
     m_rows[row].counted = WorkRules::storedSeconds(m_rows[row].work);
-    emitCounters(row, row);
-}
-
-void WorkListModel::setDecimals(const std::array<QString, timeUnitCount>& decimals)
-{
-    for (int i = 0; i < timeUnitCount; ++i)
-        m_decimals[i] = parseDecimals(decimals[i]);
-    if (!m_rows.isEmpty())
-        emitCounters(0, int(m_rows.size()) - 1);
-}
-
-void WorkListModel::setLocale(const QLocale& locale)
-{
-    m_locale = locale;
-    if (!m_rows.isEmpty())
-        emitCounters(0, int(m_rows.size()) - 1);
-}
-
-void WorkListModel::setRowColour(int row, std::optional<QColor> colour)
-{
-    if (row < 0 || row >= m_rows.size() || m_rows[row].colour == colour)
-        return;
-    m_rows[row].colour = colour;
-    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), { Qt::ForegroundRole });
-}
-
-void WorkListModel::emitCounters(int first, int last)
-{
-    Q_EMIT dataChanged(index(first, Years), index(last, Seconds), { Qt::DisplayRole });
+    countersChanged(row, row);
 }

@@ -1,12 +1,11 @@
 #include "stores/EventsFile.h"
 
-#include "stores/DataFiles.h"
+#include "components/TextLineFile.h"
+#include "core/SpanSeconds.h"
 #include "platform/DataFolder.h"
-#include "models/EventListModel.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
-#include "core/SpanSeconds.h"
-#include "components/TextLineFile.h"
+#include "stores/DataFiles.h"
 
 #include <QSet>
 
@@ -28,9 +27,9 @@ QString EventsFile::path() const
     return dataFilePath(m_folder, DataFileName::events);
 }
 
-bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) const
+bool EventsFile::load(QVector<EventRecord>& events, const Moment& now, QString* error) const
 {
-    model.clear();
+    events.clear();
     bool ok = true;
     if (m_lines.countLines(path()) < 1) {
         ok = m_lines.appendLine(path(), u"Birth (for test)" % tab % u"1975/09/21 00:00:00", error)
@@ -40,7 +39,6 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
     if (!lines)
         return false;
 
-    QVector<EventListModel::Event> events;
     events.reserve(lines->size());
     QSet<QString> names;
     names.reserve(lines->size());
@@ -59,8 +57,6 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
         const bool past = secondsUntilNow(*moment, now) > 0;
         events.push_back({ name, past ? QStringLiteral("Past") : QStringLiteral("Future"), *moment });
     }
-    model.setEvents(std::move(events));
-    model.refreshAll(now);
     return ok;
 }
 
@@ -79,10 +75,11 @@ bool EventsFile::remove(const QStringList& names, QString* error) const
     return m_lines.removeKeyedLines(path(), names, tab, TextLineFile::Binary, error);
 }
 
-bool EventsFile::change(const QString& oldName, const QString& name, const QString& dateTimeText,
-                        QString* error) const
+bool EventsFile::change(
+    const QString& oldName, const QString& name, const QString& dateTimeText, QString* error) const
 {
-    return m_lines.replaceKeyedLine(path(), oldName, name % tab % dateTimeText, tab, TextLineFile::Binary, error);
+    return m_lines.replaceKeyedLine(
+        path(), oldName, name % tab % dateTimeText, tab, TextLineFile::Binary, error);
 }
 
 bool EventsFile::clear(QString* error) const
