@@ -1,5 +1,7 @@
 #include "models/ColourValue.h"
 
+#include "stores/SettingValues.h"
+
 #include <QPalette>
 
 namespace {
@@ -62,13 +64,14 @@ std::optional<QColor> resolve(qint32 value, const QPalette& palette)
     return std::nullopt;
 }
 
+std::optional<QColor> resolve(std::optional<qint32> value, const QPalette& palette)
+{
+    return value ? resolve(*value, palette) : std::nullopt;
+}
+
 std::optional<QColor> resolve(QStringView text, const QPalette& palette)
 {
-    bool ok = false;
-    const qint32 value = text.trimmed().toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return resolve(value, palette);
+    return resolve(SettingValues::parseColour(text), palette);
 }
 
 qint32 encode(const QColor& colour)

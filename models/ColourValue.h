@@ -17,6 +17,7 @@ constexpr qint32 systemBase = qint32(0x80000000);
 // No value for a text that is not such a number, or a system colour the palette lacks.
 std::optional<QColor> resolve(QStringView text, const QPalette& palette);
 std::optional<QColor> resolve(qint32 value, const QPalette& palette);
+std::optional<QColor> resolve(std::optional<qint32> value, const QPalette& palette);
 
 // The stored value of a plain colour (its alpha is ignored).
 qint32 encode(const QColor& colour);

@@ -1,6 +1,7 @@
 #include "models/OptionsCheck.h"
 
 #include "models/OptionsValues.h"
+#include "stores/SettingValues.h"
 
 #include <algorithm>
 
@@ -13,11 +14,10 @@ constexpr int maximumRefresh = 65;
 
 std::optional<int> refreshSeconds(QStringView text)
 {
-    bool ok = false;
-    const qlonglong seconds = text.trimmed().toLongLong(&ok);
-    if (!ok || seconds < minimumRefresh || seconds > maximumRefresh)
+    const auto milliseconds = SettingValues::parseRefreshMs(text);
+    if (!milliseconds || *milliseconds < minimumRefresh * 1000 || *milliseconds > maximumRefresh * 1000)
         return std::nullopt;
-    return int(seconds);
+    return *milliseconds / 1000;
 }
 
 QString precisionTag(int box)

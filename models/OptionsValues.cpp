@@ -9,15 +9,14 @@ constexpr std::array numberKeys { SettingKey::Year, SettingKey::Month, SettingKe
     SettingKey::Hour, SettingKey::Minute, SettingKey::Second, SettingKey::Refresh };
 constexpr std::array workdayKeys { SettingKey::Sun, SettingKey::Mon, SettingKey::Tues, SettingKey::Wed,
     SettingKey::Thur, SettingKey::Fri, SettingKey::Sat };
+static_assert(workdayKeys.size() == std::tuple_size_v<decltype(SettingValues::workdays)>);
 constexpr std::array colourKeys { SettingKey::Back, SettingKey::General, SettingKey::Future,
     SettingKey::Paused, SettingKey::Finished };
 
 qint32 colourOrDefault(const Settings& settings, SettingKey key)
 {
-    bool ok = false;
-    const qint32 value = settings.value(key).trimmed().toInt(&ok);
-    if (ok)
-        return value;
+    if (const auto value = settings.parsed().colour(key))
+        return *value;
     return QString::fromLatin1(settingDefinition(key).defaultValue).toInt();
 }
 
@@ -28,11 +27,8 @@ void loadOptions(OptionsValues& values, const Settings& settings)
     for (size_t box = 0; box < numberKeys.size(); ++box)
         values.numbers[box] = settings.value(numberKeys[box]);
     for (size_t day = 0; day < workdayKeys.size(); ++day) {
-        const QString& flag = settings.value(workdayKeys[day]);
-        if (flag == u"Y")
-            values.workdays[day] = true;
-        else if (flag == u"N")
-            values.workdays[day] = false;
+        if (const auto workday = settings.parsed().workdays[day])
+            values.workdays[day] = *workday;
     }
     const QString& name = settings.value(SettingKey::Name);
     values.fontName = name.isEmpty() ? QStringLiteral("Tahoma") : name;

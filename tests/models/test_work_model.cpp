@@ -1,10 +1,9 @@
 // The works list model: counters from the last refresh, sorting, header decorations, colours
-// by status; and the refresh interval.
+// by status.
 #include "core/Moment.h"
-#include "stores/Settings.h"
-#include "stores/RefreshInterval.h"
 #include "models/WorkColours.h"
 #include "models/WorkListModel.h"
+#include "stores/Settings.h"
 
 #include <QAbstractItemModelTester>
 #include <QPalette>
@@ -175,24 +174,6 @@ private Q_SLOTS:
         colourWorksByStatus(model(), settings, desktop);
         QCOMPARE(colour(1), QColor(0, 0, 255));
         QCOMPARE(colour(0), QColor(0, 0, 0));
-    }
-
-    void refreshInterval_data()
-    {
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<int>("milliseconds"); // -1: no value
-        QTest::newRow("default") << u"1"_s << 1000;
-        QTest::newRow("blanks") << u" 65 "_s << 65000;
-        QTest::newRow("zero stops") << u"0"_s << 0;
-        QTest::newRow("empty") << QString() << -1;
-        QTest::newRow("negative") << u"-1"_s << -1;
-        QTest::newRow("text") << u"often"_s << -1;
-        QTest::newRow("too long") << u"2147484"_s << -1;
-    }
-    void refreshInterval()
-    {
-        QFETCH(QString, setting);
-        QTEST(refreshIntervalMs(setting).value_or(-1), "milliseconds");
     }
 };
 
