@@ -1,5 +1,6 @@
 #include "ui/common/ReadableTextDelegate.h"
 
+#include <QBrush>
 #include <cmath>
 
 namespace {
@@ -42,8 +43,13 @@ void ReadableTextDelegate::initStyleOption(QStyleOptionViewItem* option, const Q
 {
     QStyledItemDelegate::initStyleOption(option, index);
     const QVariant own = index.data(Qt::ForegroundRole);
-    if (!own.canConvert<QColor>())
+    QColor colour;
+    if (own.metaType() == QMetaType::fromType<QBrush>())
+        colour = own.value<QBrush>().color();
+    else if (own.canConvert<QColor>())
+        colour = own.value<QColor>();
+    if (!colour.isValid())
         return;
-    const QColor shown = readable(own.value<QColor>(), option->palette.color(QPalette::Base));
+    const QColor shown = readable(colour, option->palette.color(QPalette::Base));
     option->palette.setColor(QPalette::Text, shown);
 }
