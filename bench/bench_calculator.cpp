@@ -1,9 +1,9 @@
 // Prints what the calculator's weekday and workday counts cost, closed form against the
 // day-by-day walk, over ranges up to the whole calendar, and whether the two agree.
+#include "core/WeekdayCount.h"
+#include "models/CalcViewModel.h"
 #include "tests/core/DayByDayWalk.h"
 #include "tests/models/DefaultSettings.h"
-#include "models/CalcViewModel.h"
-#include "core/WeekdayCount.h"
 
 #include <QElapsedTimer>
 #include <cstdio>

@@ -9,8 +9,7 @@
 
 namespace {
 
-template <typename Work>
-double nanosecondsPerCall(int calls, Work work)
+template <typename Work> double nanosecondsPerCall(int calls, Work work)
 {
     QElapsedTimer timer;
     timer.start();
@@ -25,8 +24,7 @@ int main()
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     const QString decimals[timeUnitCount] = { QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("2"),
-                                              QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1"),
-                                              QStringLiteral("0") };
+        QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("0") };
     const Moment now = *Moment::parse(u"2026/12/07 12:00:00");
     const QString event = QStringLiteral("1975/09/21 00:00:00");
     qsizetype sink = 0;

@@ -25,6 +25,6 @@ QList<std::pair<QString, QString>> readSection(QIODevice& device, const QString&
 
 // Creates a missing file, section or key. On failure the file is left as it was.
 bool writeText(const QString& path, const QString& section, const QString& key, const QString& value,
-               QString* error = nullptr);
+    QString* error = nullptr);
 
 } // namespace ProfileFile

@@ -66,8 +66,8 @@ bool TextLineFile::removeKeyedLine(
     return removeKeyedLines(path, QStringList { key }, separator, compare, error);
 }
 
-bool TextLineFile::removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator,
-    int compare, QString* error) const
+bool TextLineFile::removeKeyedLines(
+    const QString& path, const QStringList& keys, const QString& separator, int compare, QString* error) const
 {
     RawLines file;
     if (!readFile(path, &file, error))

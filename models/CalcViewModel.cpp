@@ -1,10 +1,10 @@
 #include "models/CalcViewModel.h"
 
 #include "core/Moment.h"
-#include "core/UnitText.h"
-#include "stores/Settings.h"
 #include "core/ShiftCalc.h"
 #include "core/SpanCalc.h"
+#include "core/UnitText.h"
+#include "stores/Settings.h"
 
 #include <limits>
 

@@ -8,8 +8,8 @@ Settings SettingsFile::read() const
     for (int i = 0; i < settingCount; ++i) {
         const SettingDefinition& definition = settingDefinition(SettingKey(i));
         settings.setValue(SettingKey(i),
-                          ProfileFile::readText(m_path, QString::fromLatin1(definition.section),
-                                                QString::fromLatin1(definition.key)));
+            ProfileFile::readText(
+                m_path, QString::fromLatin1(definition.section), QString::fromLatin1(definition.key)));
     }
     return settings;
 }
@@ -34,8 +34,8 @@ bool SettingsFile::writeDefaults(QString* error) const
 bool SettingsFile::writeValue(SettingKey key, const QString& value, QString* error) const
 {
     const SettingDefinition& definition = settingDefinition(key);
-    return ProfileFile::writeText(m_path, QString::fromLatin1(definition.section),
-                                  QString::fromLatin1(definition.key), value, error);
+    return ProfileFile::writeText(
+        m_path, QString::fromLatin1(definition.section), QString::fromLatin1(definition.key), value, error);
 }
 
 Settings SettingsFile::readAtStartup(QString* error) const

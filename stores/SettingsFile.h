@@ -8,7 +8,10 @@
 class SettingsFile
 {
 public:
-    explicit SettingsFile(QString path) : m_path(std::move(path)) { }
+    explicit SettingsFile(QString path)
+        : m_path(std::move(path))
+    {
+    }
 
     // All 26 keys in record order, each as read; a missing key reads as the empty text.
     Settings read() const;

@@ -2,8 +2,8 @@
 
 #include "components/TextLineFile.h"
 #include "core/Moment.h"
-#include "platform/FileSystem.h"
 #include "core/WorkRecord.h"
+#include "platform/FileSystem.h"
 
 #include <QSet>
 

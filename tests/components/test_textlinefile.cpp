@@ -123,13 +123,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("compare");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("binary compare is exact, missing keys are passed over")
-            << QStringList({ QStringLiteral("Birthday"), QStringLiteral("Caf\u00e9"), QStringLiteral("None") })
+            << QStringList(
+                   { QStringLiteral("Birthday"), QStringLiteral("Caf\u00e9"), QStringLiteral("None") })
             << int(TextLineFile::Binary)
             << QByteArray("birthday party\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
         QTest::newRow("text compare ignores case")
-            << QStringList({ QStringLiteral("birthday"), QStringLiteral("BIRTHDAY PARTY") }) << int(TextLineFile::Text)
-            << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\n");
-        QTest::newRow("no keys leave the file unchanged") << QStringList() << int(TextLineFile::Binary) << kEvents;
+            << QStringList({ QStringLiteral("birthday"), QStringLiteral("BIRTHDAY PARTY") })
+            << int(TextLineFile::Text) << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\n");
+        QTest::newRow("no keys leave the file unchanged")
+            << QStringList() << int(TextLineFile::Binary) << kEvents;
     }
 
     void removeKeyedLines()
@@ -215,9 +217,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<TestFiles::Failure>("failure");
-        const std::pair<Change, const char*> changes[]
-            = { { Change::Append, "append" }, { Change::Remove, "remove" }, { Change::Rename, "rename" },
-                { Change::Replace, "replace" } };
+        const std::pair<Change, const char*> changes[] = { { Change::Append, "append" },
+            { Change::Remove, "remove" }, { Change::Rename, "rename" }, { Change::Replace, "replace" } };
         for (const auto& [change, name] : changes) {
             QTest::addRow("%s, read-only file", name) << change << TestFiles::Failure::ReadOnlyFile;
             QTest::addRow("%s, read-only folder", name) << change << TestFiles::Failure::ReadOnlyFolder;

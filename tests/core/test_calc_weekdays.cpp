@@ -1,8 +1,8 @@
 // The calculator's closed-form weekday and workday counts: in tables over leap days and the
 // ends of the range, and against a day-by-day walk over many ranges.
-#include "tests/core/DayByDayWalk.h"
 #include "core/SpanCalc.h"
 #include "core/WeekdayCount.h"
+#include "tests/core/DayByDayWalk.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The calculator's view model: the texts of the span boxes in the settings' decimals and the
 // user's locale, and the outcome of a shift from the texts of the window's inputs.
-#include "tests/models/DefaultSettings.h"
 #include "models/CalcViewModel.h"
+#include "tests/models/DefaultSettings.h"
 
 #include <QTest>
 

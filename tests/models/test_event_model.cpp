@@ -20,7 +20,8 @@ EventListModel::Event makeEvent(const char* name, const char* type, const char* 
     return { QString::fromUtf8(name), QString::fromLatin1(type), at(moment) };
 }
 
-const std::array<QString, timeUnitCount> defaultDecimals = { u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s, u"1"_s, u"0"_s };
+const std::array<QString, timeUnitCount> defaultDecimals
+    = { u"3"_s, u"3"_s, u"2"_s, u"2"_s, u"2"_s, u"1"_s, u"0"_s };
 
 QStringList namesOf(const EventListModel& model)
 {
@@ -48,8 +49,8 @@ private Q_SLOTS:
         m_owner = std::make_unique<EventListModel>();
         model().setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         model().setDecimals(defaultDecimals);
-        m_tester = std::make_unique<QAbstractItemModelTester>(m_owner.get(),
-                                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_tester = std::make_unique<QAbstractItemModelTester>(
+            m_owner.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
 
     void futureEventCountsDownAndKeepsItsType()
@@ -72,8 +73,9 @@ private Q_SLOTS:
         QStringList cells;
         for (int column = EventListModel::Years; column <= EventListModel::Seconds; ++column)
             cells << model().data(model().index(row, column)).toString();
-        QCOMPARE(cells, QStringList({ u"0.003"_s, u"0.034"_s, u"0.15"_s, u"1.04"_s, u"25.02"_s, u"1,501.0"_s,
-                                      u"90,061."_s }));
+        QCOMPARE(cells,
+            QStringList(
+                { u"0.003"_s, u"0.034"_s, u"0.15"_s, u"1.04"_s, u"25.02"_s, u"1,501.0"_s, u"90,061."_s }));
     }
 
     void unusableDecimalsLeaveOnlyThatColumnEmpty()

@@ -2,12 +2,12 @@
 // into values, the order and texts Save writes to a file on disk, the checks Save makes and
 // their messages, what the number boxes let in, and the about box's addresses.
 #include "components/ProfileFile.h"
-#include "stores/Settings.h"
-#include "stores/SettingsFile.h"
-#include "stores/AboutInfo.h"
 #include "models/DigitsValidator.h"
 #include "models/OptionsCheck.h"
 #include "models/OptionsValues.h"
+#include "stores/AboutInfo.h"
+#include "stores/Settings.h"
+#include "stores/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "stores/DataFiles.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
+#include "stores/DataFiles.h"
 #include "stores/MessageTexts.h"
 
 #include <QDir>
@@ -24,8 +24,8 @@ bool hasExtendedAttributes(const QString& folder)
 {
     const QString probe = folder + u"/probe"_s;
     writeFile(probe, QByteArray());
-    const bool supported = setFileAttributes(probe, FileAttribute::Hidden)
-        && fileAttributes(probe) == FileAttribute::Hidden;
+    const bool supported
+        = setFileAttributes(probe, FileAttribute::Hidden) && fileAttributes(probe) == FileAttribute::Hidden;
     QFile::remove(probe);
     return supported;
 }

@@ -2,8 +2,8 @@
 // of a work, including writes that fail.
 #include "components/TextLineFile.h"
 #include "core/Moment.h"
-#include "platform/FileSystem.h"
 #include "core/WorkRecord.h"
+#include "platform/FileSystem.h"
 #include "stores/WorksFile.h"
 
 #include <QFile>

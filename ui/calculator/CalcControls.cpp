@@ -1,7 +1,7 @@
 #include "ui/calculator/CalcControls.h"
 
-#include "ui/calculator/UpDown.h"
 #include "models/CalcViewModel.h"
+#include "ui/calculator/UpDown.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/calculator/CalcControls.h"
 #include "models/CalcViewModel.h"
+#include "ui/calculator/CalcControls.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 
 #include "stores/EventsFile.h"
 
-EventWriteResult writeEvent(const EventsFile& file, const QString* oldName, const QString& name,
-                            const QString& momentText)
+EventWriteResult writeEvent(
+    const EventsFile& file, const QString* oldName, const QString& name, const QString& momentText)
 {
     EventWriteResult result;
     if (!oldName) {

@@ -14,5 +14,5 @@ struct EventWriteResult
 
 // Writes a new event (oldName null) or a changed one through to the events file. A changed
 // event's old line is replaced in one write, so a failing write loses nothing.
-EventWriteResult writeEvent(const EventsFile& file, const QString* oldName, const QString& name,
-                            const QString& momentText);
+EventWriteResult writeEvent(
+    const EventsFile& file, const QString* oldName, const QString& name, const QString& momentText);

@@ -5,9 +5,8 @@
 #include "ui/common/Program.h"
 #include "ui/main/frmPubMain.h"
 
-std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(
-    const QString& folder, Clock& clock, MessageBoxes& boxes, Desktop& desktop, const QString& shippedFiles,
-    Tray* tray)
+std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
+    Desktop& desktop, const QString& shippedFiles, Tray* tray)
 {
     auto self = std::unique_ptr<mdlPubSelf>(new mdlPubSelf);
     // The check comes before anything is read or written, so a second start changes nothing.

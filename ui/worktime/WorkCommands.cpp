@@ -1,14 +1,14 @@
 #include "ui/worktime/WorkCommands.h"
 
 #include "components/ui/InterfaceTexts.h"
+#include "core/WorkRules.h"
+#include "models/WorkListModel.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "stores/DataFiles.h"
+#include "stores/WorksFile.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "models/WorkListModel.h"
-#include "core/WorkRules.h"
-#include "stores/WorksFile.h"
 
 #include <QItemSelectionModel>
 

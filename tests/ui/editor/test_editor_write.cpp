@@ -68,7 +68,8 @@ void TestEditorWrite::writes()
     QFETCH(QString, name);
     QFETCH(QStringList, lines);
     Folder folder;
-    const EventWriteResult result = writeEvent(folder.file, oldName.isEmpty() ? nullptr : &oldName, name, QStringLiteral("2020/02/02 02:02:02"));
+    const EventWriteResult result = writeEvent(
+        folder.file, oldName.isEmpty() ? nullptr : &oldName, name, QStringLiteral("2020/02/02 02:02:02"));
     QVERIFY(result.newLineWritten);
     QCOMPARE(result.oldLineRemoved, !oldName.isEmpty());
     QCOMPARE(result.error, QString());
@@ -90,7 +91,8 @@ void TestEditorWrite::readOnlyFileChangesNothing()
     QFETCH(QString, name);
     Folder folder;
     QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner));
-    const EventWriteResult result = writeEvent(folder.file, oldName.isEmpty() ? nullptr : &oldName, name, QStringLiteral("2020/02/02 02:02:02"));
+    const EventWriteResult result = writeEvent(
+        folder.file, oldName.isEmpty() ? nullptr : &oldName, name, QStringLiteral("2020/02/02 02:02:02"));
     QVERIFY(!result.newLineWritten);
     QVERIFY(!result.oldLineRemoved);
     QVERIFY(!result.error.isEmpty());

@@ -3,8 +3,8 @@
 #include "stores/SettingsFile.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/common/Program.h"
-#include "ui/common/ReportList.h"
 #include "ui/common/ReadableTextDelegate.h"
+#include "ui/common/ReportList.h"
 #include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubSelf.h"
 

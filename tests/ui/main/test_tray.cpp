@@ -17,8 +17,9 @@ private:
     // A window at a saved normal position, shown and settled.
     static bool startAtNormalPosition(MainWindowFixture& kronvel)
     {
-        kronvel.writeFile(u"krn.dll"_s, "[System]\r\nYear=3\r\nRefresh=1\r\n[Position]\r\nLeft=1500\r\n"
-                                         "Top=1200\r\nWidth=9000\r\nHeight=6000\r\n");
+        kronvel.writeFile(u"krn.dll"_s,
+            "[System]\r\nYear=3\r\nRefresh=1\r\n[Position]\r\nLeft=1500\r\n"
+            "Top=1200\r\nWidth=9000\r\nHeight=6000\r\n");
         if (!kronvel.start())
             return false;
         return QTest::qWaitForWindowExposed(&kronvel.window());
