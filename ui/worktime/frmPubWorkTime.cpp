@@ -116,10 +116,17 @@ int frmPubWorkTime::open()
 {
     load();
     setWindowModality(Qt::ApplicationModal);
-    // Over the middle of the window that opened it, as a dialog would come up.
-    if (const QWidget* owner = parentWidget(); owner && owner->isVisible())
-        move(owner->frameGeometry().center()
-            - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    // Over the middle of the window that opened it, as a dialog would come up. Before its
+    // first showing the window has no frame yet; its owner's frame stands in for it, so every
+    // opening comes up at the same place.
+    if (const QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+        const QRect around = owner->frameGeometry();
+        QSize frame = frameGeometry().size();
+        if (frame == size())
+            frame += around.size() - owner->size();
+        move(around.topLeft()
+            + QPoint((around.width() - frame.width()) / 2, (around.height() - frame.height()) / 2));
+    }
     show();
     raise();
     activateWindow();

@@ -542,14 +542,15 @@ private Q_SLOTS:
         QList<QRect> places;
         for (int i = 0; i < 3; ++i) {
             QTimer::singleShot(0, f.window.get(), [&] {
-                places << f.window->frameGeometry();
+                QTest::qWait(300); // where a window manager has put it by then
+                places << f.window->geometry();
                 click(f.button(8));
             });
             f.window->open();
         }
         QCOMPARE(places[2], places[1]);
         QCOMPARE(places[1], places[0]);
-        QVERIFY(qAbs(places[0].center().y() - f.mainWindow.frameGeometry().center().y()) <= 1);
+        QVERIFY(qAbs(places[0].center().x() - f.mainWindow.geometry().center().x()) <= 1);
     }
 };
 
