@@ -3,6 +3,7 @@
 #include "core/Moment.h"
 #include "core/WorkRules.h"
 
+#include <algorithm>
 #include <array>
 
 WorkListModel::WorkListModel(QObject* parent)
@@ -30,9 +31,9 @@ void WorkListModel::setWorks(QVector<WorkRecord> works)
 {
     beginResetModel();
     m_rows.clear();
+    m_rows.reserve(works.size());
     for (WorkRecord& work : works)
         m_rows.push_back(WorkRow { std::move(work), std::nullopt, std::nullopt });
-    sortWithinReset();
     endResetModel();
 }
 
@@ -45,13 +46,20 @@ int WorkListModel::addWork(const WorkRecord& work)
     return place;
 }
 
-void WorkListModel::removeWork(int row)
+void WorkListModel::removeWorks(const std::vector<bool>& rows)
 {
-    if (row < 0 || row >= m_rows.size())
-        return;
-    beginRemoveRows({}, row, row);
-    m_rows.removeAt(row);
-    endRemoveRows();
+    // From the last row up, so the runs still to go keep their row numbers.
+    for (int last = int(std::min(rows.size(), size_t(m_rows.size()))) - 1; last >= 0; --last) {
+        if (!rows[size_t(last)])
+            continue;
+        int first = last;
+        while (first > 0 && rows[size_t(first - 1)])
+            --first;
+        beginRemoveRows({}, first, last);
+        m_rows.remove(first, last - first + 1);
+        endRemoveRows();
+        last = first;
+    }
 }
 
 void WorkListModel::clear()

@@ -3,6 +3,8 @@
 #include "core/WorkRecord.h"
 #include "models/CounterRows.h"
 
+#include <vector>
+
 class Moment;
 
 struct WorkRow
@@ -37,11 +39,13 @@ public:
 
     explicit WorkListModel(QObject* parent = nullptr);
 
-    // Replaces every row (the load); no row is counted yet.
+    // Replaces every row (the load), in the order given: no row is counted yet, so a sorted
+    // list is put in order by sort() once its counters are filled.
     void setWorks(QVector<WorkRecord> works);
     // At the end, or at its sorted place once the list has been sorted; returns its row.
     int addWork(const WorkRecord& work);
-    void removeWork(int row);
+    // Removes every flagged row, each run of neighbouring rows at once.
+    void removeWorks(const std::vector<bool>& rows);
     void clear();
     const WorkRecord& work(int row) const { return m_rows[row].work; }
     // A command's new fields for the row; its counters stay as they are until the next refresh.
