@@ -2,10 +2,7 @@
 
 #include "components/FileReplace.h"
 #include "components/RawLines.h"
-#include "components/TextDecoding.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QSet>
 
@@ -23,9 +20,9 @@ QString keyOf(const QString& line, const QString& separator)
     return at < 0 ? line : line.left(at);
 }
 
-bool hasKey(const QByteArray& rawLine, const QString& key, const QString& separator, int compare)
+bool hasKey(const QString& line, const QString& key, const QString& separator, int compare)
 {
-    return keyOf(decodeLine(rawLine), separator).compare(key, sensitivity(compare)) == 0;
+    return keyOf(line, separator).compare(key, sensitivity(compare)) == 0;
 }
 
 bool readFile(const QString& path, RawLines* file, QString* error)
@@ -49,15 +46,13 @@ int TextLineFile::countLines(const QString& path) const
 
 bool TextLineFile::appendLine(const QString& path, const QString& line, QString* error) const
 {
-    QByteArray bytes;
-    if (!FileReplace::readAll(path, &bytes, error))
+    RawLines file;
+    if (!readFile(path, &file, error))
         return false;
-    // Only bytes are added: the lines already there stay exactly as they were.
-    const QByteArray ending = RawLines::split(bytes).ending;
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += ending;
-    bytes += line.toUtf8() + ending;
-    return FileReplace::replace(path, bytes, error);
+    // Only bytes are added: the lines already there stay exactly as they were, unless the
+    // new text makes a Windows-1252 file UTF-8.
+    file.append(line);
+    return FileReplace::replace(path, file.join(), error);
 }
 
 bool TextLineFile::removeKeyedLine(
@@ -66,8 +61,8 @@ bool TextLineFile::removeKeyedLine(
     return removeKeyedLines(path, QStringList { key }, separator, compare, error);
 }
 
-bool TextLineFile::removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator,
-    int compare, QString* error) const
+bool TextLineFile::removeKeyedLines(
+    const QString& path, const QStringList& keys, const QString& separator, int compare, QString* error) const
 {
     RawLines file;
     if (!readFile(path, &file, error))
@@ -78,11 +73,16 @@ bool TextLineFile::removeKeyedLines(const QString& path, const QStringList& keys
     wanted.reserve(keys.size());
     for (const QString& key : keys)
         wanted.insert(lookup(key));
-    const qsizetype before = file.lines.size();
-    file.lines.removeIf(
-        [&](const QByteArray& raw) { return wanted.contains(lookup(keyOf(decodeLine(raw), separator))); });
-    if (file.lines.size() == before)
+    const QStringList texts = file.texts();
+    QList<RawLines::Line> kept;
+    kept.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (!wanted.contains(lookup(keyOf(texts[i], separator))))
+            kept.append(file.lines[i]);
+    }
+    if (kept.size() == file.lines.size())
         return true; // nothing to remove: the file is not touched at all
+    file.lines = kept;
     return FileReplace::replace(path, file.join(), error);
 }
 
@@ -92,8 +92,12 @@ bool TextLineFile::replaceKeyedLine(const QString& path, const QString& key, con
     RawLines file;
     if (!readFile(path, &file, error))
         return false;
-    file.lines.removeIf([&](const QByteArray& raw) { return hasKey(raw, key, separator, compare); });
-    file.lines.append(line.toUtf8());
+    const QStringList texts = file.texts();
+    for (qsizetype i = texts.size() - 1; i >= 0; --i) {
+        if (hasKey(texts[i], key, separator, compare))
+            file.lines.removeAt(i);
+    }
+    file.append(line);
     return FileReplace::replace(path, file.join(), error);
 }
 
@@ -104,11 +108,11 @@ bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const Q
     if (!readFile(path, &file, error))
         return false;
     // Keys are unique, so the first line with the old key is the one meant.
-    for (QByteArray& raw : file.lines) {
-        if (!hasKey(raw, oldKey, separator, compare))
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        const QString line = file.text(i);
+        if (!hasKey(line, oldKey, separator, compare))
             continue;
-        const QString line = decodeLine(raw);
-        raw = (newKey + line.mid(keyOf(line, separator).size())).toUtf8();
+        file.setText(i, newKey + line.mid(keyOf(line, separator).size()));
         return FileReplace::replace(path, file.join(), error);
     }
     return true;
@@ -116,21 +120,13 @@ bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const Q
 
 std::optional<QStringList> TextLineFile::readLines(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+    RawLines file;
+    if (!readFile(path, &file, error))
         return std::nullopt;
-    }
-    return readLines(file);
+    return file.texts();
 }
 
 QStringList TextLineFile::readLines(QIODevice& device)
 {
-    QStringList lines;
-    const RawLines file = RawLines::split(device.readAll());
-    lines.reserve(file.lines.size());
-    for (const QByteArray& raw : file.lines)
-        lines.append(decodeLine(raw));
-    return lines;
+    return RawLines::split(device.readAll()).texts();
 }

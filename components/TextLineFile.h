@@ -7,10 +7,10 @@
 class QIODevice;
 
 // Edits plain text files line by line. A line is a text ended by a line break; a key is the
-// text of a line before the first separator. CRLF and LF are read; a line that is not valid
-// UTF-8 reads as Windows-1252. Lines are written as UTF-8 with the line ending the file
-// already uses (LF for a new file). Every change replaces the file atomically, so a failed
-// write leaves the old file whole.
+// text of a line before the first separator. A line ends at CRLF, LF or a lone CR. The file
+// keeps its encoding and line breaks (RawLines): lines a change does not touch keep their
+// bytes, new lines get the file's break (LF for a new file). Every change replaces the file
+// atomically, so a failed write leaves the old file whole.
 class TextLineFile
 {
 public:
@@ -21,18 +21,18 @@ public:
     bool appendLine(const QString& path, const QString& line, QString* error = nullptr) const;
     // Removes every line with that key; the other lines keep their order.
     bool removeKeyedLine(const QString& path, const QString& key, const QString& separator, int compare,
-                         QString* error = nullptr) const;
+        QString* error = nullptr) const;
     // Removes every line whose key is one of keys, in one write: removing many records costs
     // one pass over the file, not one per record.
     bool removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator, int compare,
-                          QString* error = nullptr) const;
+        QString* error = nullptr) const;
     // Removes every line with that key and appends line as the new last line, in one write,
     // so a changed record moves to the end without ever being missing from the file.
-    bool replaceKeyedLine(const QString& path, const QString& key, const QString& line, const QString& separator,
-                          int compare, QString* error = nullptr) const;
+    bool replaceKeyedLine(const QString& path, const QString& key, const QString& line,
+        const QString& separator, int compare, QString* error = nullptr) const;
     // The line keyed oldKey is keyed newKey, the rest of it unchanged, in its place.
     bool renameKey(const QString& path, const QString& oldKey, const QString& newKey,
-                   const QString& separator, int compare, QString* error = nullptr) const;
+        const QString& separator, int compare, QString* error = nullptr) const;
 
     // Every line of the file, decoded; no value when the file cannot be read.
     static std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);

@@ -347,9 +347,10 @@ void frmPubMain::recordPosition()
 
 void frmPubMain::writePosition()
 {
-    const SettingsFile file = m_program.settingsFile();
+    QList<std::pair<SettingKey, QString>> position;
     for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
-        file.writeValue(key, m_program.settings().value(key));
+        position.append({ key, m_program.settings().value(key) });
+    m_program.settingsFile().writeValues(position);
 }
 
 void frmPubMain::layOutList()
