@@ -115,7 +115,11 @@ bool writeTexts(const QString& path, const QList<ProfileEntry>& entries, QString
     bool changed = false;
     for (const ProfileEntry& entry : entries)
         changed = put(file, entry.section, entry.key, entry.value) || changed;
-    if (!changed && (file.lines.isEmpty() || !file.lines.back().end.isEmpty()))
+    if (!file.lines.isEmpty() && file.lines.back().end.isEmpty()) {
+        file.lines.back().end = file.ending; // a written profile ends every line
+        changed = true;
+    }
+    if (!changed)
         return true;
     return FileReplace::replace(path, file.join(), error);
 }

@@ -2,6 +2,7 @@
 
 #include "components/FileReplace.h"
 #include "components/RawLines.h"
+#include "platform/FileKind.h"
 
 #include <QIODevice>
 #include <QSet>
@@ -120,6 +121,11 @@ bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const Q
 
 std::optional<QStringList> TextLineFile::readLines(const QString& path, QString* error)
 {
+    if (fileKind(path) == FileKind::Missing) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: the file does not exist").arg(path);
+        return std::nullopt;
+    }
     RawLines file;
     if (!readFile(path, &file, error))
         return std::nullopt;
