@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -100,10 +101,18 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kronvel-256.png")));
     // Listening before the first box can open: a stop during the start closes that box, and
     // then the window, the ordinary way, instead of killing the program.
+    // A box the start opens after the stop is closed as well, so the start runs to its end.
     TerminationSignal termination;
     bool stopping = false;
-    QObject::connect(&termination, &TerminationSignal::received, [&stopping] {
+    QTimer boxCloser;
+    boxCloser.setInterval(50);
+    QObject::connect(&boxCloser, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QObject::connect(&termination, &TerminationSignal::received, [&stopping, &boxCloser] {
         stopping = true;
+        boxCloser.start();
         QApplication::closeAllWindows();
     });
     const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
