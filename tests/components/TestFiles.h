@@ -42,7 +42,7 @@ inline void makeReadOnlyFolder(const QString& folder, bool readOnly)
 }
 
 // Puts something that is no regular file at path: "folder", "fifo", "link loop",
-// "dangling link", "link to device"; or "link to file", a link to target holding bytes.
+// "link to device"; or "link to file", a link to target holding bytes.
 inline bool makeSpecial(const QString& path, const QString& kind, const QString& target = QString(),
     const QByteArray& bytes = QByteArray())
 {
@@ -52,8 +52,6 @@ inline bool makeSpecial(const QString& path, const QString& kind, const QString&
         return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
     if (kind == u"link loop")
         return QFile::link(path, path);
-    if (kind == u"dangling link")
-        return QFile::link(path + QStringLiteral(".nowhere"), path);
     if (kind == u"link to device")
         return QFile::link(QStringLiteral("/dev/null"), path);
     return write(target, bytes) && QFile::link(target, path);

@@ -85,8 +85,7 @@ private Q_SLOTS:
 
     void stopWhileAStartBoxIsOpen()
     {
-        // An events file that is a folder makes the start report it in boxes.
-        QTemporaryDir data;
+        QTemporaryDir data; // an events file that is a folder: the start reports it in boxes
         QVERIFY(QDir(data.path()).mkdir(u"events.dll"_s));
         QProcess program;
         program.setProcessEnvironment(environment(true));
