@@ -84,8 +84,8 @@ bool EventsFile::change(
 
 bool EventsFile::clear(QString* error) const
 {
-    if (m_fileSystem.fileExists(path()) && !m_fileSystem.deleteFile(path(), false, error))
-        return false;
+    // Emptied in one replacement, never deleted first: a crash leaves the old file or the
+    // empty one, and a link stays a link. A read-only file is refused as a delete would be.
     return m_fileSystem.createTextFile(path(), true, error);
 }
 
