@@ -3,15 +3,15 @@
 #include "FormLoader.h"
 #include "Vantric.h"
 #include "components/ui/InterfaceTexts.h"
+#include "models/EventInput.h"
 #include "models/EventListModel.h"
 #include "platform/MessageBoxes.h"
+#include "stores/EventWrite.h"
 #include "stores/EventsFile.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/common/TwipsPlacing.h"
-#include "ui/editor/EventInput.h"
-#include "ui/editor/EventWrite.h"
 
 #include <QDateEdit>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/editor/EventWrite.h"
+#include "stores/EventWrite.h"
 
 #include "stores/EventsFile.h"
 

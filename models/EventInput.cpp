@@ -1,4 +1,4 @@
-#include "ui/editor/EventInput.h"
+#include "models/EventInput.h"
 
 #include "models/EventListModel.h"
 

@@ -1,6 +1,6 @@
 // The editor's name cleaning and input checks, without a window.
+#include "models/EventInput.h"
 #include "models/EventListModel.h"
-#include "ui/editor/EventInput.h"
 
 #include <QTest>
 

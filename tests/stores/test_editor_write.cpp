@@ -1,8 +1,8 @@
 // Writing a new or changed event through to the events file, in the order that loses nothing.
 #include "components/TextLineFile.h"
 #include "platform/FileSystem.h"
+#include "stores/EventWrite.h"
 #include "stores/EventsFile.h"
-#include "ui/editor/EventWrite.h"
 
 #include <QFile>
 #include <QTemporaryDir>
