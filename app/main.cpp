@@ -78,6 +78,10 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     QApplication application(argc, argv);
     nameApplication();
     applyPaletteSwitch();
+    // Kronvel ends through the main window's unload alone: closing the last visible window
+    // (the help window while the main window is in the tray) must not end it, and an unload
+    // of a hidden main window (SIGTERM while in the tray) must.
+    QApplication::setQuitOnLastWindowClosed(false);
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
     SystemClock clock;
     QtMessageBoxes boxes;
@@ -89,6 +93,8 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
         return 0; // another Kronvel has this folder: end silently
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::received, &self->window(), &QWidget::close);
+    QObject::connect(
+        &self->window(), &frmPubMain::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     return application.exec();
 }
 

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -296,22 +297,70 @@ private Q_SLOTS:
         }
     }
 
-    void failedEventsWriteIsReported()
+    void failedWriteAtStartIsReported_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("sample events") << u"events.dll"_s;
+        QTest::newRow("default settings") << u"krn.dll"_s;
+    }
+
+    void failedWriteAtStartIsReported()
+    {
+        QFETCH(QString, file);
         MainWindowFixture kronvel;
-        // events.dll leads into a "folder" that is a plain file: no user, root included, can write it.
+        // The file leads into a "folder" that is a plain file: no user, root included, can write it.
         kronvel.writeFile(u"blocker"_s, "not a folder");
-        QVERIFY(QFile::link(kronvel.path(u"blocker/events.dll"_s), kronvel.path(u"events.dll"_s)));
+        QVERIFY(QFile::link(kronvel.path(u"blocker/"_s + file), kronvel.path(file)));
         QVERIFY(kronvel.start());
         bool named = false;
         for (const FakeMessageBoxes::Shown& box : kronvel.boxes.shown()) {
-            if (box.icon == MessageBoxes::Icon::Warning && box.text.contains(u"events.dll"))
+            if (box.icon == MessageBoxes::Icon::Warning && box.text.contains(file))
                 named = true;
         }
-        QVERIFY2(named, "no warning named the events file");
+        QVERIFY2(named, "no warning named the file");
+        if (file != u"events.dll")
+            return;
         // The list does not show sample events that the file lacks.
         QCOMPARE(kronvel.window().events().rowCount(), 0);
         QCOMPARE(kronvel.window().panel(2).text(), u"Events: 0"_s);
+    }
+
+    void statusPanelsStayApartAndReadable_data()
+    {
+        QTest::addColumn<int>("clientWidth");
+        QTest::addColumn<bool>("wholeTexts"); // panels 2 to 4 show their whole texts
+        QTest::newRow("design width") << 632 << true;
+        QTest::newRow("wide") << 1100 << true;
+        QTest::newRow("narrow") << 300 << false;
+    }
+
+    void statusPanelsStayApartAndReadable()
+    {
+        QFETCH(int, clientWidth);
+        QFETCH(bool, wholeTexts);
+        MainWindowFixture kronvel;
+        kronvel.writeFile(u"events.dll"_s, "A\t2000/01/01 00:00:00\nB\t2001/01/01 00:00:00\n");
+        kronvel.writeSettings({});
+        SettingsFile(kronvel.path(u"krn.dll"_s)).writeValue(SettingKey::Width, u"9480"_s);
+        QVERIFY(kronvel.start());
+        frmPubMain& window = kronvel.window();
+        window.resize(clientWidth, 391 + window.menuBar()->height());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.width(), clientWidth);
+        QTest::mouseMove(window.centralWidget(), QPoint(2, 2)); // panel 1: "Ready."
+        QTRY_COMPARE(window.panel(1).text(), u"Ready."_s);
+        QCOMPARE(window.panel(2).text(), u"Events: 2"_s);
+        QTest::qWait(20);
+        for (int number = 1; number <= 4; ++number) {
+            const QLabel& panel = window.panel(number);
+            const QRect inWindow(panel.mapTo(&window, QPoint(0, 0)), panel.size());
+            QVERIFY2(window.rect().contains(inWindow), qPrintable(QString::number(number)));
+            if (number < 4)
+                QVERIFY(panel.geometry().right() < window.panel(number + 1).geometry().left());
+            const int needed = panel.fontMetrics().horizontalAdvance(panel.text());
+            if (wholeTexts)
+                QVERIFY2(panel.contentsRect().width() > needed, qPrintable(panel.text()));
+        }
     }
 
     void headerClicksFlipTheOrderAndSortCountersByValue()
