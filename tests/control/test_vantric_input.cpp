@@ -244,8 +244,7 @@ void TestVantricInput::accessLetterFocusesWithoutClick()
 
 void TestVantricInput::unusedKeysGoOnToTheWindow()
 {
-    // As with any button: Esc on the focused button reaches its dialog, which closes.
-    QDialog dialog;
+    QDialog dialog; // closed by Esc on its focused button, as with any button
     auto* button = new Vantric(&dialog);
     button->InitNew();
     dialog.show();

@@ -76,7 +76,6 @@ private Q_SLOTS:
     void noWorkdayRefused();
     void restoreWritesShowsAndHandsOverTheDefaults();
     void restoreBringsBackTheDefaultFont();
-    void escClosesAfterAButtonHadTheFocus_data();
     void escClosesAfterAButtonHadTheFocus();
     void cancelledColourChangesNothing();
     void chosenColourShowsInThePreview_data();
@@ -325,8 +324,7 @@ void TestOptionsDialog::restoreWritesShowsAndHandsOverTheDefaults()
 
 void TestOptionsDialog::restoreBringsBackTheDefaultFont()
 {
-    // Where Tahoma is missing, the desktop's stand-in for it shows, as at a start.
-    OptionsFixture f(ownSettings);
+    OptionsFixture f(ownSettings); // where Tahoma is missing, its stand-in shows, as at a start
     f.open();
     QCOMPARE(QFontInfo(f.lsv()->font()).family(), u"DejaVu Serif"_s);
     f.click(1);
@@ -335,24 +333,17 @@ void TestOptionsDialog::restoreBringsBackTheDefaultFont()
     QCOMPARE(f.lsv()->font().pointSize(), 9);
 }
 
-void TestOptionsDialog::escClosesAfterAButtonHadTheFocus_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::newRow("Save") << 0;
-    QTest::newRow("Restore") << 1;
-    QTest::newRow("colour swatch") << 3;
-}
-
 void TestOptionsDialog::escClosesAfterAButtonHadTheFocus()
 {
-    QFETCH(int, button);
-    OptionsFixture f(ownSettings);
-    f.open();
-    QApplication::setActiveWindow(f.dialog.get());
-    f.click(button);
-    QCOMPARE(QApplication::focusWidget(), f.sbt(button));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!f.dialog->isVisible());
+    for (int button : { 0, 1, 3 }) { // Save, Restore, a colour swatch
+        OptionsFixture f(ownSettings);
+        f.open();
+        QApplication::setActiveWindow(f.dialog.get());
+        f.click(button);
+        QCOMPARE(QApplication::focusWidget(), f.sbt(button));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!f.dialog->isVisible());
+    }
 }
 
 void TestOptionsDialog::cancelledColourChangesNothing()
