@@ -43,7 +43,7 @@ constexpr int designClientHeight = 5865;
 constexpr int panelWidths[4] = { 4154, 2540, 2540, 4286 };
 
 // How long a restored window waits for the window manager's frame before it records again.
-constexpr qint64 placementPatience = 2000;
+constexpr qint64 placementPatience = 5000;
 
 // A saved position value as a whole number; no value when the text is not one.
 std::optional<int> wholeNumber(const QString& text)
