@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# krn under a framing window manager (openbox) and a tray host (trayer) on Xvfb: the saved
-# outer edges and size hold over starts and a tray restore; only the unload ends Kronvel.
-# Usage: window_manager_test.sh KRN. Installs nothing; 77 (skipped) when a tool is missing.
+# window_manager_test.sh KRN: krn under openbox and trayer on Xvfb keeps its saved outer edges over
+# starts and a tray restore; only the unload ends it. Installs nothing; 77 when a tool is missing.
 set -euo pipefail
 krn="$(realpath "$1")"
 for tool in xvfb-run openbox trayer xdotool xwininfo xprop; do
@@ -31,8 +30,7 @@ outer() { # x y width height, frame included
         /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x-l, y-t, w+l+r, h+t+b}' <<<"$info"
 }
 expect_place() { # within 10 s, as the window manager frames the window when it gets to it
-    for _ in $(seq 50); do [[ "$(outer)" == "100 100 800 600" ]] && break; sleep 0.2; done
-    sleep 0.5 # the position timer's turn
+    for _ in $(seq 50); do [[ "$(outer)" == "100 100 800 600" ]] && break; sleep 0.2; done; sleep 0.5
     [[ "$(outer)" == "100 100 800 600" ]] || fail "$1: outer $(outer), saved 100 100 800 600"
     [[ "$(tr -d '\r' <"$data/krn.dll" | grep -E '^(Left|Top|Width|Height)=' | tr '\n' ' ')" \
         == "Left=1500 Top=1500 Width=12000 Height=9000 " ]] || fail "$1 changed the saved position"
