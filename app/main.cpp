@@ -93,6 +93,10 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     QApplication application(argc, argv);
     nameApplication();
     applyPaletteSwitch();
+    // Kronvel ends through the main window's unload alone: closing the last visible window
+    // (the help window while the main window is in the tray) must not end it, and an unload
+    // of a hidden main window (SIGTERM while in the tray) must.
+    QApplication::setQuitOnLastWindowClosed(false);
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
     SystemClock clock;
     QtMessageBoxes boxes;
@@ -122,6 +126,10 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
         self->window().close();
         return 0;
     }
+    // From here on a stop unloads the main window even where it is hidden in the tray.
+    QObject::connect(&termination, &TerminationSignal::received, &self->window(), &QWidget::close);
+    QObject::connect(
+        &self->window(), &frmPubMain::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     return application.exec();
 }
 

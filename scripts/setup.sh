@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core clang-format)
+# openbox, trayer and xdotool: the test that runs krn under a framing window manager and a tray;
+# clang-format: the formatting check of the test run.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core openbox trayer xdotool clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
