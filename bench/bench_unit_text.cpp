@@ -1,24 +1,11 @@
 // Prints what one unit text and the seven texts of one list row cost.
+#include "bench/Timing.h"
 #include "core/SpanSeconds.h"
 #include "core/TimeUnit.h"
 #include "core/UnitText.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <cstdio>
-
-namespace {
-
-template <typename Work> double nanosecondsPerCall(int calls, Work work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < calls; ++i)
-        work(i);
-    return double(timer.nsecsElapsed()) / calls;
-}
-
-} // namespace
 
 int main()
 {
