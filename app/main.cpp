@@ -11,6 +11,7 @@
 #include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubSelf.h"
 
+#include <KronvelVersion.h>
 #include <QApplication>
 #include <QStyleFactory>
 #include <cstdio>
@@ -19,10 +20,12 @@ namespace {
 
 const QString shippedFiles = QStringLiteral(":/shipped");
 
+// The per-user data folder becomes ~/.local/share/kronvel: no organisation folder above it.
 void nameApplication()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Kronvel"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Kronvel"));
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("kronvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KRN_VERSION));
 }
 
 // KRN_PALETTE=dark shows the program in Fusion with a dark palette, to see it as a dark
@@ -56,10 +59,8 @@ void applyPaletteSwitch()
 }
 
 // Prints the events without a display; the same housekeeping, settings and load as the window.
-int listEvents(int argc, char* argv[], const QString& folderOption)
+int listEvents(const QString& folderOption)
 {
-    QCoreApplication application(argc, argv);
-    nameApplication();
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
     SingleInstance instance(folder);
     const bool owner = instance.acquire();
@@ -73,33 +74,9 @@ int listEvents(int argc, char* argv[], const QString& folderOption)
     return 0;
 }
 
-int runWindow(int argc, char* argv[], const QString& folderOption)
+// Help, version, the listing, or a mistake on the command line: no window, no display.
+int runWithoutWindow(const CommandLine& commandLine)
 {
-    QApplication application(argc, argv);
-    nameApplication();
-    applyPaletteSwitch();
-    const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
-    SystemClock clock;
-    QtMessageBoxes boxes;
-    QtDesktop desktop;
-    QtTray tray;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kronvel-256.png")));
-    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
-    if (!self)
-        return 0; // another Kronvel has this folder: end silently
-    TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, &self->window(), &QWidget::close);
-    return application.exec();
-}
-
-} // namespace
-
-int main(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = parseCommandLine(arguments);
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
@@ -109,9 +86,58 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(commandLine.text), stderr);
         return 2;
     case CommandLine::Action::List:
-        return listEvents(argc, argv, commandLine.dataFolder);
+        return listEvents(commandLine.dataFolder);
     case CommandLine::Action::Run:
         break;
     }
-    return runWindow(argc, argv, commandLine.dataFolder);
+    return 0;
+}
+
+int runWindow(const QString& folderOption)
+{
+    // Docks and task bars match the window to its desktop entry, for the icon and the name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KRN_APP_ID));
+    applyPaletteSwitch();
+    const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
+    SystemClock clock;
+    QtMessageBoxes boxes;
+    QtDesktop desktop;
+    QtTray tray;
+    // The installed theme icon where there is one, else the icon built into the program.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(KRN_APP_ID), QIcon(QStringLiteral(":/icons/kronvel-256.png"))));
+    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
+    if (!self) {
+        // Another Kronvel has this folder: its window comes to the front, and this start ends.
+        SingleInstance::askOwnerToActivate(folder);
+        return 0;
+    }
+    frmPubMain& window = self->window();
+    QObject::connect(&self->instance(), &SingleInstance::activationRequested, &window,
+        [&window] { mdlPubSelf::bringToFront(window); });
+    self->instance().listenForActivation();
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::received, &window, &QWidget::close);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (needsNoWindow(arguments)) {
+        QCoreApplication application(argc, argv);
+        nameApplication();
+        return runWithoutWindow(parseCommandLine(QCoreApplication::arguments(), QtOptions::StillThere));
+    }
+    // The command line is read once QApplication has taken Qt's own options out of it.
+    QApplication application(argc, argv);
+    nameApplication();
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments(), QtOptions::Removed);
+    if (commandLine.action != CommandLine::Action::Run)
+        return runWithoutWindow(commandLine);
+    return runWindow(commandLine.dataFolder);
 }
