@@ -106,6 +106,8 @@ int runWindow(const QString& folderOption)
     // The installed theme icon where there is one, else the icon built into the program.
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral(KRN_APP_ID), QIcon(QStringLiteral(":/icons/kronvel-256.png"))));
+    // Caught from before the window exists, so a stop during start-up still closes it in order.
+    TerminationSignal termination;
     const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
     if (!self) {
         // Another Kronvel has this folder: its window comes to the front, and this start ends.
@@ -116,7 +118,6 @@ int runWindow(const QString& folderOption)
     QObject::connect(&self->instance(), &SingleInstance::activationRequested, &window,
         [&window] { mdlPubSelf::bringToFront(window); });
     self->instance().listenForActivation();
-    TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::received, &window, &QWidget::close);
     return QApplication::exec();
 }
