@@ -13,7 +13,8 @@
 #include <QItemSelectionModel>
 
 WorkCommands::WorkCommands(Program& program, WorkListModel& model, ReportList& list, QWidget& owner)
-    : m_program(program)
+    : QObject(&owner)
+    , m_program(program)
     , m_model(model)
     , m_list(list)
     , m_owner(owner)
