@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+# Paths relative to the checkout in ccache's keys, so a fresh clone reuses what another built.
+export CCACHE_BASEDIR="$PWD"
 
 echo "== GCC"
 scripts/build.sh
