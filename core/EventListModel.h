@@ -38,8 +38,8 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(
-        int section, Qt::Orientation orientation, const QVariant& value, int role = Qt::EditRole) override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // Adds a row at the end, or at its sorted place while the list is sorted; returns its row.
@@ -49,8 +49,6 @@ public:
     void removeEvent(int row);
     void clear();
 
-    // The row's event; QObject's event handler stays visible beside it.
-    using QAbstractTableModel::event;
     const Event& event(int row) const { return m_rows[row].event; }
     // The row whose name matches ignoring case and surrounding blanks, or -1.
     int findName(QStringView name) const;
