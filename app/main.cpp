@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
+#include "platform/dbus/DBusNotifier.h"
 #include "platform/ui/QtDesktop.h"
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/QtTray.h"
@@ -84,7 +85,9 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     QtDesktop desktop;
     QtTray tray;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kronvel-256.png")));
-    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
+    DBusNotifier notifier(QStringLiteral("Kronvel"), QStringLiteral("kronvel"),
+        QImage(QStringLiteral(":/icons/kronvel-64.png")));
+    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray, &notifier);
     if (!self)
         return 0; // another Kronvel has this folder: end silently
     TerminationSignal termination;

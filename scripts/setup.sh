@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
+# dbus and dunst: a session bus and a notification daemon, to watch reminders reach the desktop
+# (scripts/reminders-demo.sh).
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core dbus dunst)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,10 +16,11 @@
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
-#include "ui/main/mdlPubTrayIcon.h"
-#include "ui/worktime/frmPubWorkTime.h"
 #include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/SortMarkerStyle.h"
+#include "ui/main/mdlPubTrayIcon.h"
+#include "ui/reminders/EventReminders.h"
+#include "ui/worktime/frmPubWorkTime.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -199,6 +200,16 @@ void frmPubMain::Form_Load()
     timNow_Timer();
     m_timNow->start();
     m_timPos->start(300);
+    m_reminders = new EventReminders(
+        m_program, *m_events, *m_lsv, panel(1),
+        [this] {
+            if (m_trayIcon->inTray())
+                m_trayIcon->restore();
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        },
+        this);
 }
 
 void frmPubMain::loadEvents()
