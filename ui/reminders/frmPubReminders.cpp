@@ -18,7 +18,7 @@
 namespace {
 
 const QString formPath = QStringLiteral(":/forms/frmPubReminders.ini");
-constexpr QSize designSize(5160, 3240);
+constexpr QSize designSize(5160, 3540);
 const QString shippedTips = QStringLiteral(":/shipped/tips.dll");
 
 } // namespace
@@ -46,7 +46,7 @@ frmPubReminders::frmPubReminders(Program& program, Apply apply, QWidget* parent)
     cbxAnniversary = place(new QCheckBox(this), "cbxAnniversary", { 240, 900, 4680, 300 });
     cbxAnniversaryEve = place(new QCheckBox(this), "cbxAnniversaryEve", { 600, 1230, 4320, 300 });
     cbxRound = place(new QCheckBox(this), "cbxRound", { 240, 1590, 4680, 300 });
-    lblRound = place(new QLabel(this), "lblRound", { 600, 1890, 4320, 690 });
+    lblRound = place(new QLabel(this), "lblRound", { 600, 1890, 4320, 990 });
     lblRound->setWordWrap(true);
     lblRound->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FormLoader::load(formPath, this);
