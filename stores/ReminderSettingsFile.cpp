@@ -53,12 +53,14 @@ ReminderChoices read(const QString& path)
 
 bool write(const QString& path, const ReminderChoices& choices, QString* error)
 {
+    // One replacement of the file: the choices are kept all together or not at all.
+    QList<ProfileFile::ProfileEntry> entries;
     for (const Flag& flag : flags) {
-        if (!ProfileFile::writeText(path, section, QString::fromLatin1(flag.key),
-                choices.*flag.field ? QStringLiteral("Y") : QStringLiteral("N"), error))
-            return false;
+        entries.append({ section, QString::fromLatin1(flag.key),
+            choices.*flag.field ? QStringLiteral("Y") : QStringLiteral("N") });
     }
-    return ProfileFile::writeText(path, section, daysKey, daysText(choices.aheadDays), error);
+    entries.append({ section, daysKey, daysText(choices.aheadDays) });
+    return ProfileFile::writeTexts(path, entries, error);
 }
 
 std::optional<QList<int>> parseDays(const QString& text)

@@ -11,7 +11,7 @@
 namespace ReminderSettingsFile {
 
 ReminderChoices read(const QString& path);
-// Every key; on failure the file is left as it was and the reason given.
+// Every key in one write; on failure the file is left as it was and the reason given.
 bool write(const QString& path, const ReminderChoices& choices, QString* error = nullptr);
 
 // "1, 7" and the like: whole days from 1 to 3,650, each once, in order; none for anything else.

@@ -4,6 +4,7 @@
 #include "components/ui/InterfaceTexts.h"
 #include "core/EventListModel.h"
 #include "platform/Desktop.h"
+#include "platform/ScreenFit.h"
 #include "platform/Twips.h"
 #include "stores/DataFiles.h"
 #include "stores/EventsFile.h"
@@ -27,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -337,6 +339,15 @@ void frmPubMain::applySavedPosition()
         resize(std::max(1, Twips::toPixels(*width, d) - frameExtra.width()), height());
     if (const auto height = wholeNumber(saved.value(SettingKey::Height)))
         resize(width(), std::max(1, Twips::toPixels(*height, d) - frameExtra.height()));
+    // Whatever the saved numbers say, the window comes up where it can be seen and used.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect fitted = fitOnScreens(frameGeometry(), minimumSizeHint() + frameExtra, screens);
+    if (fitted != frameGeometry()) {
+        resize(fitted.size() - frameExtra);
+        move(fitted.topLeft());
+    }
 }
 
 void frmPubMain::recordPosition()
@@ -358,9 +369,10 @@ void frmPubMain::recordPosition()
 
 void frmPubMain::writePosition()
 {
-    const SettingsFile file = m_program.settingsFile();
+    QList<std::pair<SettingKey, QString>> position;
     for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
-        file.writeValue(key, m_program.settings().value(key));
+        position.append({ key, m_program.settings().value(key) });
+    m_program.settingsFile().writeValues(position);
 }
 
 void frmPubMain::layOutList()

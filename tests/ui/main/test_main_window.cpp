@@ -187,7 +187,7 @@ private Q_SLOTS:
         QTest::newRow("largest the options allow") << u"65"_s << 65000;
         QTest::newRow("zero gives no ticks") << u"0"_s << -1;
         QTest::newRow("not a number") << u"soon"_s << -1;
-        QTest::newRow("empty") << QString() << -1;
+        QTest::newRow("empty is filled in with the default") << QString() << 1000;
         QTest::newRow("negative") << u"-1"_s << -1;
         QTest::newRow("beyond the timer's range") << u"2147484"_s << -1;
     }
