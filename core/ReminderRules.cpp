@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -116,6 +117,59 @@ Candidate roundUntil(std::int64_t event, std::int64_t after, TimeUnit unit)
         return {};
     return { event - *(next - 1), ReminderKind::RoundUntil, series.values[next - 1 - series.spans.begin()],
         unit };
+}
+
+// Every unit's round values in one list ordered by span: the first round number of any unit
+// after a moment is one search, not one per unit.
+struct RoundSpan
+{
+    std::int64_t span;
+    std::int64_t value;
+    TimeUnit unit;
+};
+
+const std::vector<RoundSpan>& allRoundSpans()
+{
+    static const std::vector<RoundSpan> spans = [] {
+        std::vector<RoundSpan> all;
+        for (TimeUnit unit : allTimeUnits) {
+            const RoundSeries& series = roundSeries(unit);
+            for (int i = 0; i < series.size; ++i)
+                all.push_back({ series.spans[i], series.values[i], unit });
+        }
+        std::stable_sort(
+            all.begin(), all.end(), [](const RoundSpan& a, const RoundSpan& b) { return a.span < b.span; });
+        return all;
+    }();
+    return spans;
+}
+
+// The first round number of any unit after the moment, counted up from the event.
+Candidate anyRoundSince(std::int64_t event, std::int64_t after)
+{
+    const auto& spans = allRoundSpans();
+    const auto next = std::upper_bound(spans.begin(), spans.end(), after - event,
+        [](std::int64_t passed, const RoundSpan& round) { return passed < round.span; });
+    if (next == spans.end() || event + next->span > lastSecond())
+        return {};
+    return { event + next->span, ReminderKind::RoundSince, next->value, next->unit };
+}
+
+// The first round number of any unit after the moment, counted down to a future event.
+Candidate anyRoundUntil(std::int64_t event, std::int64_t after)
+{
+    if (event <= after)
+        return {};
+    const auto& spans = allRoundSpans();
+    const auto next = std::lower_bound(spans.begin(), spans.end(), event - after,
+        [](const RoundSpan& round, std::int64_t left) { return round.span < left; });
+    if (next == spans.begin())
+        return {};
+    // Of round numbers reached at once (1,000 weeks are 7,000 days) the longer unit is named.
+    auto round = next - 1;
+    while (round != spans.begin() && (round - 1)->span == round->span)
+        --round;
+    return { event - round->span, ReminderKind::RoundUntil, round->value, round->unit };
 }
 
 int yearOf(std::int64_t seconds)
@@ -273,14 +327,20 @@ std::optional<Reminder> ReminderFinder::next(const Moment& moment) const
     // The calendar date is needed only for anniversaries.
     const EventPoint event(moment, m_choices.anniversaries || m_choices.anniversaryEve);
     Candidate first;
-    const int countingUpFrom = sourceCount() - timeUnitCount;
-    for (int source = 0, count = sourceCount(); source < count; ++source) {
-        // Counting up starts at the event; anything found at or before it comes first.
-        if (source == countingUpFrom && first.due <= event.at)
-            break;
+    for (int source = 0, count = sourceCount() - 2 * timeUnitCount; source < count; ++source) {
         const Candidate found = candidate(source, event, m_after, m_afterYear);
         if (found.due < first.due)
             first = found;
+    }
+    if (m_choices.roundNumbers) {
+        // Counting down comes before the event, counting up after it.
+        for (const Candidate& found :
+            { anyRoundUntil(event.at, m_after), anyRoundSince(event.at, m_after) }) {
+            if (found.due < first.due)
+                first = found;
+            if (first.due <= event.at)
+                break;
+        }
     }
     return first.due == Candidate::none ? std::nullopt : first.reminder();
 }
@@ -308,13 +368,8 @@ QList<Reminder> ReminderFinder::until(const Moment& moment, const Moment& until,
 
 std::optional<Reminder> ReminderFinder::nextRoundNumber(const Moment& event) const
 {
-    Candidate first;
-    for (TimeUnit unit : allTimeUnits) {
-        for (const Candidate& found : { roundSince(event.secondsSinceEpoch(), m_after, unit),
-                 roundUntil(event.secondsSinceEpoch(), m_after, unit) }) {
-            if (found.due < first.due)
-                first = found;
-        }
-    }
+    const Candidate until = anyRoundUntil(event.secondsSinceEpoch(), m_after);
+    const Candidate first
+        = until.due != Candidate::none ? until : anyRoundSince(event.secondsSinceEpoch(), m_after);
     return first.due == Candidate::none ? std::nullopt : first.reminder();
 }
