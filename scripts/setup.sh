@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
-# dbus and dunst: a session bus and a notification daemon, to watch reminders reach the desktop
-# (scripts/reminders-demo.sh).
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core dbus dunst)
+# dbus, dunst, xdotool and imagemagick: a session bus, a notification daemon, a click and a
+# screenshot, to watch reminders reach the desktop (scripts/reminders-demo.sh).
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core dbus dunst xdotool
+  imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
