@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
+# openbox, trayer and xdotool: the test that runs krn under a framing window manager and a tray.
 # dbus, dunst, xdotool and imagemagick: a session bus, a notification daemon, a click and a
 # screenshot, to watch reminders reach the desktop (scripts/reminders-demo.sh).
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core dbus dunst xdotool
-  imagemagick)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core openbox trayer xdotool
+  dbus dunst imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
