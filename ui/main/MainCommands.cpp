@@ -2,18 +2,18 @@
 
 #include "core/EventListModel.h"
 #include "platform/MessageBoxes.h"
+#include "ui/calculator/frmPubCalc.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/calculator/frmPubCalc.h"
-#include "ui/options/frmPubAbout.h"
-#include "ui/options/frmPubOptions.h"
-#include "ui/worktime/frmPubWorkTime.h"
-#include "ui/main/mdlPubTrayIcon.h"
 #include "ui/editor/frmPubDetail.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
 #include "ui/main/ListCommands.h"
 #include "ui/main/frmPubMain.h"
+#include "ui/main/mdlPubTrayIcon.h"
+#include "ui/options/frmPubAbout.h"
+#include "ui/options/frmPubOptions.h"
+#include "ui/worktime/frmPubWorkTime.h"
 
 #include <algorithm>
 #include <functional>
@@ -52,7 +52,8 @@ const QList<std::pair<QString, Handler>>& handlers()
             { QStringLiteral("mendf"), &MainCommands::mendf_Click },
         };
         for (const auto& [name, column] : copyEntries)
-            list.append({ QString::fromLatin1(name), [column](MainCommands& c) { c.mendo_Click(column); } });
+            list.append(
+                { QString::fromLatin1(name), [column = column](MainCommands& c) { c.mendo_Click(column); } });
         list.append({
             { QStringLiteral("mentw"), &MainCommands::mentw_Click },
             { QStringLiteral("mentc"), &MainCommands::mentc_Click },
@@ -179,8 +180,9 @@ frmPubWorkTime& MainCommands::workTime()
         m_workTime = new frmPubWorkTime(m_window.program(), &m_window);
         const WorkTrayMenu& tray = m_workTime->tray();
         connect(tray.ments, &QAction::triggered, this, [this] { m_window.trayIcon().restore(); });
-        const std::pair<QAction*, const char*> entries[] = { { tray.menth, "menhh" }, { tray.mentt, "menht" },
-            { tray.mentw, "menhw" }, { tray.mentc, "menhc" }, { tray.mentl, "menhl" }, { tray.menta, "menha" } };
+        const std::pair<QAction*, const char*> entries[]
+            = { { tray.menth, "menhh" }, { tray.mentt, "menht" }, { tray.mentw, "menhw" },
+                  { tray.mentc, "menhc" }, { tray.mentl, "menhl" }, { tray.menta, "menha" } };
         for (const auto& [action, entry] : entries) {
             const QString name = QString::fromLatin1(entry);
             connect(action, &QAction::triggered, this, [this, name] { run(name); });
