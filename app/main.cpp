@@ -142,7 +142,8 @@ int runWindow(const QString& folderOption)
         boxCloser.start();
         QApplication::closeAllWindows();
     });
-    DBusNotifier notifier(QStringLiteral("Kronvel"), QStringLiteral("kronvel"),
+    // The installed icon and desktop entry are named after the application's id.
+    DBusNotifier notifier(QStringLiteral("Kronvel"), QStringLiteral(KRN_APP_ID), QStringLiteral(KRN_APP_ID),
         QImage(QStringLiteral(":/icons/kronvel-64.png")));
     const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray, &notifier);
     if (!self) {

@@ -39,10 +39,12 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, ImageData&)
 
 Q_DECLARE_METATYPE(ImageData)
 
-DBusNotifier::DBusNotifier(QString applicationName, QString icon, QImage image, QObject* parent)
+DBusNotifier::DBusNotifier(
+    QString applicationName, QString icon, QString desktopEntry, QImage image, QObject* parent)
     : Notifier(parent)
     , m_applicationName(std::move(applicationName))
     , m_icon(std::move(icon))
+    , m_desktopEntry(std::move(desktopEntry))
     , m_image(std::move(image))
 {
     qDBusRegisterMetaType<ImageData>();
@@ -59,7 +61,7 @@ bool DBusNotifier::notify(const Notice& notice)
     if (!bus.isConnected())
         return false;
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("kronvel"));
+    hints.insert(QStringLiteral("desktop-entry"), m_desktopEntry);
     if (!m_image.isNull())
         hints.insert(QStringLiteral("image-data"), QVariant::fromValue(ImageData { m_image }));
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));

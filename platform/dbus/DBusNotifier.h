@@ -12,9 +12,11 @@ class DBusNotifier final : public Notifier
     Q_OBJECT
 
 public:
-    // icon: a theme icon name or a file path; image: the same picture sent with the notice,
-    // for services that cannot find the icon.
-    DBusNotifier(QString applicationName, QString icon, QImage image = {}, QObject* parent = nullptr);
+    // icon: a theme icon name or a file path; desktopEntry: the desktop file's name without
+    // ".desktop"; image: the icon's picture sent with the notice, for services that cannot
+    // find the icon (a program run from its build folder).
+    DBusNotifier(QString applicationName, QString icon, QString desktopEntry, QImage image = {},
+        QObject* parent = nullptr);
 
     bool notify(const Notice& notice) override;
 
@@ -25,6 +27,7 @@ private Q_SLOTS:
 private:
     QString m_applicationName;
     QString m_icon;
+    QString m_desktopEntry;
     QImage m_image;
     // The target of each notice still on screen, by the service's id.
     QHash<uint, QString> m_targets;
