@@ -2,7 +2,6 @@
 // scheduler first deals with what is due under the old list, then looks for the next reminder
 // over every event of the new one, with every kind of reminder chosen.
 #include "core/ReminderScheduler.h"
-#include "platform/Clock.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,13 +13,10 @@
 namespace {
 
 // A second passes between two readings, so each change also catches up over the old list.
-class TickingClock final : public Clock
+class TickingClock
 {
 public:
-    QDateTime now() const override
-    {
-        return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0)).addSecs(++m_ticks);
-    }
+    QDateTime now() const { return QDateTime(QDate(2026, 12, 8), QTime(10, 0, 0)).addSecs(++m_ticks); }
 
 private:
     mutable int m_ticks = 0;
@@ -61,9 +57,8 @@ int main(int argc, char** argv)
     const int count = 32767;
     TickingClock clock;
     int shown = 0;
-    ReminderScheduler scheduler(
-        clock, std::nullopt, [&](const QList<DueReminder>& due) { shown += int(due.size()); },
-        [](const ReminderState&) {});
+    ReminderScheduler scheduler([&clock] { return clock.now(); }, std::nullopt,
+        [&](const QList<DueReminder>& due) { shown += int(due.size()); }, [](const ReminderState&) {});
     scheduler.setChoices({ true, true, { 1, 7, 30 }, true, true, true });
     // Each change is timed on the scheduler as the main window hands it the new list.
     const auto changes = [&](const char* what, const auto& change) {

@@ -1,29 +1,27 @@
 #include "core/ReminderScheduler.h"
 
-#include "platform/Clock.h"
-
 #include <algorithm>
 #include <limits>
 
 namespace {
 
-ReminderState freshState(const Clock& clock)
+ReminderState freshState(const QDateTime& wallTime)
 {
     // Without a saved state nothing before now is shown: a first start does not bring up
     // every anniversary and round number of the past.
-    const Moment now = Moment::fromDateTime(clock.now()).value_or(*Moment::fromCivil(Moment::minYear, 1, 1));
+    const Moment now = Moment::fromDateTime(wallTime).value_or(*Moment::fromCivil(Moment::minYear, 1, 1));
     return { now, now, {} };
 }
 
 } // namespace
 
 ReminderScheduler::ReminderScheduler(
-    const Clock& clock, std::optional<ReminderState> saved, Notify notify, Save save, QObject* parent)
+    Now now, std::optional<ReminderState> saved, Notify notify, Save save, QObject* parent)
     : QObject(parent)
-    , m_clock(clock)
+    , m_now(std::move(now))
     , m_notify(std::move(notify))
     , m_save(std::move(save))
-    , m_state(saved ? std::move(*saved) : freshState(clock))
+    , m_state(saved ? std::move(*saved) : freshState(m_now()))
 {
     m_timer.setSingleShot(true);
     // A coarse timer may fire a little early or late; the reminder is due at its second.
@@ -33,7 +31,7 @@ ReminderScheduler::ReminderScheduler(
 
 std::optional<Moment> ReminderScheduler::now() const
 {
-    return Moment::fromDateTime(m_clock.now());
+    return Moment::fromDateTime(m_now());
 }
 
 void ReminderScheduler::setEvents(QVector<ReminderEvent> events)

@@ -3,14 +3,13 @@
 #include "core/ReminderRules.h"
 #include "core/ReminderState.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 #include <QVector>
 #include <functional>
 #include <limits>
 #include <vector>
-
-class Clock;
 
 struct ReminderEvent
 {
@@ -34,6 +33,8 @@ class ReminderScheduler : public QObject
     Q_OBJECT
 
 public:
+    // The local wall time; the program's clock, a fake one in tests.
+    using Now = std::function<QDateTime()>;
     using Notify = std::function<void(const QList<DueReminder>&)>;
     using Save = std::function<void(const ReminderState&)>;
 
@@ -42,8 +43,8 @@ public:
     static constexpr int mostPerEvent = 100;
 
     // saved: the state of the last run; without one, nothing before now is shown.
-    ReminderScheduler(const Clock& clock, std::optional<ReminderState> saved, Notify notify, Save save,
-        QObject* parent = nullptr);
+    ReminderScheduler(
+        Now now, std::optional<ReminderState> saved, Notify notify, Save save, QObject* parent = nullptr);
 
     // The first call shows what came due while Kronvel was away; later calls first deal with
     // what is due under the old events, so a changed event never reminds of its past.
@@ -69,7 +70,7 @@ private:
     void findNext();
     void arm(const Moment& now);
 
-    const Clock& m_clock;
+    Now m_now;
     Notify m_notify;
     Save m_save;
     ReminderState m_state;

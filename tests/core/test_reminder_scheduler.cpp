@@ -17,8 +17,8 @@ struct Run
 {
     explicit Run(const QString& start, std::optional<ReminderState> saved = {}, ReminderChoices choices = {})
         : clock(wallTime(start))
-        , scheduler(
-              clock, std::move(saved), [this](const QList<DueReminder>& due) { told.append(due); },
+        , scheduler([this] { return clock.now(); }, std::move(saved),
+              [this](const QList<DueReminder>& due) { told.append(due); },
               [this](const ReminderState& state) { this->saved = state; })
     {
         scheduler.setChoices(choices);

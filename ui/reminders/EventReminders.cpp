@@ -1,6 +1,6 @@
 #include "ui/reminders/EventReminders.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
 #include "platform/ui/Tray.h"
@@ -46,8 +46,8 @@ EventReminders::EventReminders(Program& program, EventListModel& events, ReportL
     , m_texts(std::make_unique<ReminderTexts>(program.filePath(DataFileName::tips), shippedTips, QLocale()))
 {
     const QString shownPath = program.filePath(ShownRemindersFile::fileName);
-    m_scheduler = std::make_unique<ReminderScheduler>(
-        program.clock(), ShownRemindersFile::read(shownPath), [this](const auto& due) { tell(due); },
+    m_scheduler = std::make_unique<ReminderScheduler>([&program] { return program.clock().now(); },
+        ShownRemindersFile::read(shownPath), [this](const auto& due) { tell(due); },
         [this](const ReminderState& state) { save(state); });
     m_scheduler->setChoices(ReminderSettingsFile::read(program.settingsFile().path()));
     m_scheduler->setEvents(snapshot(events));

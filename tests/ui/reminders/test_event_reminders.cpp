@@ -1,6 +1,6 @@
 #include "Vantric.h"
 #include "components/ProfileFile.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
