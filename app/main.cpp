@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
+#include "platform/dbus/DBusNotifier.h"
 #include "platform/ui/QtDesktop.h"
 #include "platform/ui/QtMessageBoxes.h"
 #include "platform/ui/QtTray.h"
@@ -141,7 +142,10 @@ int runWindow(const QString& folderOption)
         boxCloser.start();
         QApplication::closeAllWindows();
     });
-    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
+    // The installed icon and desktop entry are named after the application's id.
+    DBusNotifier notifier(QStringLiteral("Kronvel"), QStringLiteral(KRN_APP_ID), QStringLiteral(KRN_APP_ID),
+        QImage(QStringLiteral(":/icons/kronvel-64.png")));
+    const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray, &notifier);
     if (!self) {
         // Another Kronvel has this folder: its window comes to the front, and this start ends.
         SingleInstance::askOwnerToActivate(folder);

@@ -13,6 +13,7 @@ QtTray::QtTray(QObject* parent)
         else if (reason == QSystemTrayIcon::Context)
             Q_EMIT rightButtonDown(QCursor::pos());
     });
+    connect(m_icon, &QSystemTrayIcon::messageClicked, this, &Tray::messageClicked);
 }
 
 bool QtTray::add(const QIcon& icon, const QString& tip)
@@ -36,4 +37,12 @@ bool QtTray::remove()
 bool QtTray::isShown() const
 {
     return m_icon->isVisible();
+}
+
+bool QtTray::showMessage(const QString& title, const QString& body)
+{
+    if (!m_icon->isVisible())
+        return false;
+    m_icon->showMessage(title, body, m_icon->icon());
+    return true;
 }

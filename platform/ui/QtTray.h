@@ -14,6 +14,7 @@ public:
     bool add(const QIcon& icon, const QString& tip) override;
     bool remove() override;
     bool isShown() const override;
+    bool showMessage(const QString& title, const QString& body) override;
 
 private:
     QSystemTrayIcon* m_icon = nullptr;

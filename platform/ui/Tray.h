@@ -17,8 +17,11 @@ public:
     virtual bool add(const QIcon& icon, const QString& tip) = 0;
     virtual bool remove() = 0;
     virtual bool isShown() const = 0;
+    // A message beside the shown icon; false when no icon is shown to carry it.
+    virtual bool showMessage(const QString& title, const QString& body) = 0;
 
 Q_SIGNALS:
     void leftButtonDown();
     void rightButtonDown(const QPoint& globalPosition);
+    void messageClicked();
 };

@@ -18,3 +18,11 @@ bool FakeTray::remove()
     m_shown = false;
     return true;
 }
+
+bool FakeTray::showMessage(const QString& title, const QString& body)
+{
+    if (!m_shown)
+        return false;
+    messages << title + QLatin1Char('\n') + body;
+    return true;
+}

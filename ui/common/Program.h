@@ -12,6 +12,7 @@ class EventsFile;
 class FileSystem;
 class InterfaceTexts;
 class MessageBoxes;
+class Notifier;
 class ProfileShell;
 class QWidget;
 class SettingsFile;
@@ -36,6 +37,9 @@ public:
     // The notification area; none where the program runs without one (most tests).
     Tray* tray() const { return m_tray; }
     void setTray(Tray* tray) { m_tray = tray; }
+    // The desktop's notifications; none where no service is reached (most tests).
+    Notifier* notifier() const { return m_notifier; }
+    void setNotifier(Notifier* notifier) { m_notifier = notifier; }
     // The clock's local time as a moment.
     Moment now() const;
 
@@ -64,6 +68,7 @@ private:
     MessageBoxes& m_boxes;
     Desktop& m_desktop;
     Tray* m_tray = nullptr;
+    Notifier* m_notifier = nullptr;
     Settings m_settings;
     std::unique_ptr<ProfileShell> m_profileShell;
     std::unique_ptr<TextLineFile> m_textLines;

@@ -44,7 +44,7 @@ const QList<Menu>& menus()
                 { "mendos", Qt::SHIFT | Qt::Key_F9 } } },
         { "ment",
             { { "mentw", QKeyCombination(Qt::Key_F4) }, { "mentc", QKeyCombination(Qt::Key_F6) },
-                { "mentsa", none }, { "mento", QKeyCombination(Qt::Key_F7) } } },
+                { "mentsa", none }, { "mento", QKeyCombination(Qt::Key_F7) }, { "mentr", none } } },
         { "menh",
             { { "menhh", QKeyCombination(Qt::Key_F1) }, { "menhsa", none }, { "menht", none },
                 { "menhw", none }, { "menhc", none }, { "menhsb", none }, { "menhl", none },

@@ -18,7 +18,9 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
 #include "ui/main/StatusPanels.h"
+#include "ui/main/mdlPubSelf.h"
 #include "ui/main/mdlPubTrayIcon.h"
+#include "ui/reminders/EventReminders.h"
 #include "ui/worktime/frmPubWorkTime.h"
 
 #include <QApplication>
@@ -206,6 +208,8 @@ void frmPubMain::Form_Load()
     timNow_Timer();
     m_timNow->start();
     m_timPos->start(300);
+    m_reminders = new EventReminders(
+        m_program, *m_events, *m_lsv, panel(1), [this] { mdlPubSelf::bringToFront(*this); }, this);
 }
 
 void frmPubMain::loadEvents()

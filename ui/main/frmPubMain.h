@@ -22,6 +22,7 @@ class QLabel;
 class QTimer;
 class QToolBar;
 class ReportList;
+class EventReminders;
 
 // The main window: the events list with its live counters, the toolbar, the menus, the
 // status bar and three timers: tim refreshes the counters, timNow the clock, timPos keeps the
@@ -41,6 +42,7 @@ public:
     MainCommands& commands() const { return *m_commands; }
     HelpLauncher& help() override { return m_help; }
     mdlPubTrayIcon& trayIcon() const override { return *m_trayIcon; }
+    EventReminders& reminders() const { return *m_reminders; }
     // Status panels 1 to 4.
     QLabel& panel(int number) const;
     QTimer& tim() const { return *m_tim; }
@@ -108,6 +110,7 @@ private:
     MainCommands* m_commands = nullptr;
     MenuTips* m_menuTips = nullptr;
     mdlPubTrayIcon* m_trayIcon = nullptr;
+    EventReminders* m_reminders = nullptr;
     HelpLauncher m_help;
     std::array<QString, timeUnitCount> m_decimals;
     QString m_readyText;

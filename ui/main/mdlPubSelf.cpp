@@ -7,7 +7,7 @@
 #include "ui/main/mdlPubTrayIcon.h"
 
 std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
-    Desktop& desktop, const QString& shippedFiles, Tray* tray)
+    Desktop& desktop, const QString& shippedFiles, Tray* tray, Notifier* notifier)
 {
     auto self = std::unique_ptr<mdlPubSelf>(new mdlPubSelf);
     // The check comes before anything is read or written, so a second start changes nothing.
@@ -20,6 +20,7 @@ std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock
     installShippedFiles(folder, shippedFiles);
     self->m_program = std::make_unique<Program>(folder, clock, boxes, desktop);
     self->m_program->setTray(tray);
+    self->m_program->setNotifier(notifier);
     self->m_window = std::make_unique<frmPubMain>(*self->m_program);
     showRestoring(*self->m_window);
     return self;

@@ -9,6 +9,7 @@ class frmPubMain;
 class MessageBoxes;
 class Program;
 class SingleInstance;
+class Notifier;
 class Tray;
 
 // The start-up module: one running Kronvel, holding the lock on its data folder, the program
@@ -21,7 +22,7 @@ public:
     // shows it with the restoring flag raised. No value when another instance holds the folder;
     // then nothing has been shown and no file touched.
     static std::unique_ptr<mdlPubSelf> Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
-        Desktop& desktop, const QString& shippedFiles, Tray* tray = nullptr);
+        Desktop& desktop, const QString& shippedFiles, Tray* tray = nullptr, Notifier* notifier = nullptr);
     ~mdlPubSelf();
 
     Program& program() const { return *m_program; }

@@ -43,7 +43,8 @@ void MainWindowFixture::writeSettings(const QList<std::pair<QString, QString>>& 
 
 bool MainWindowFixture::start()
 {
-    m_self = mdlPubSelf::Main(m_dir.path(), clock, boxes, desktop, QStringLiteral(":/shipped"), &tray);
+    m_self = mdlPubSelf::Main(
+        m_dir.path(), clock, boxes, desktop, QStringLiteral(":/shipped"), &tray, &notifier);
     return m_self != nullptr;
 }
 

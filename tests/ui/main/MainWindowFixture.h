@@ -3,6 +3,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeMessageBoxes.h"
+#include "tests/support/FakeNotifier.h"
 #include "tests/support/FakeTray.h"
 #include "ui/main/mdlPubSelf.h"
 
@@ -36,6 +37,7 @@ public:
     FakeMessageBoxes boxes;
     FakeDesktop desktop;
     FakeTray tray;
+    FakeNotifier notifier;
 
 private:
     QTemporaryDir m_dir;
