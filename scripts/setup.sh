@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libical-dev pkg-config xvfb xauth fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
