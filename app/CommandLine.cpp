@@ -22,6 +22,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption version(
         { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and exit."));
     parser.addOptions({ dataDir, list, help, version });
+    parser.addOptions(exchangeOptions());
 
     // Parsing runs before the application object exists, so the program's name is given here.
     const QString helpText
@@ -39,12 +40,19 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return result;
     }
     result.dataFolder = parser.value(dataDir);
+    QString exchangeError;
+    result.exchange = exchangeRequest(parser, parser.isSet(list), &exchangeError);
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::ShowHelp;
         result.text = helpText;
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::ShowVersion;
         result.text = QStringLiteral("Kronvel ") % versionText() % u'\n';
+    } else if (!exchangeError.isEmpty()) {
+        result.action = CommandLine::Action::Error;
+        result.text = exchangeError % u"\n\n" % helpText;
+    } else if (result.exchange.kind != ExchangeRequest::Kind::None) {
+        result.action = CommandLine::Action::Exchange;
     } else if (parser.isSet(list)) {
         result.action = CommandLine::Action::List;
     }

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/EventsListing.h"
+#include "app/ExchangeCommand.h"
 #include "app/TerminationSignal.h"
 #include "core/Moment.h"
 #include "platform/Clock.h"
@@ -110,6 +111,8 @@ int main(int argc, char* argv[])
         return 2;
     case CommandLine::Action::List:
         return listEvents(argc, argv, commandLine.dataFolder);
+    case CommandLine::Action::Exchange:
+        return runExchangeCommand(argc, argv, commandLine.exchange, commandLine.dataFolder, shippedFiles);
     case CommandLine::Action::Run:
         break;
     }

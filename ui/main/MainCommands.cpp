@@ -2,18 +2,19 @@
 
 #include "core/EventListModel.h"
 #include "platform/MessageBoxes.h"
+#include "ui/calculator/frmPubCalc.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/calculator/frmPubCalc.h"
-#include "ui/options/frmPubAbout.h"
-#include "ui/options/frmPubOptions.h"
-#include "ui/worktime/frmPubWorkTime.h"
-#include "ui/main/mdlPubTrayIcon.h"
 #include "ui/editor/frmPubDetail.h"
+#include "ui/main/ExchangeCommands.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
 #include "ui/main/ListCommands.h"
 #include "ui/main/frmPubMain.h"
+#include "ui/main/mdlPubTrayIcon.h"
+#include "ui/options/frmPubAbout.h"
+#include "ui/options/frmPubOptions.h"
+#include "ui/worktime/frmPubWorkTime.h"
 
 #include <algorithm>
 #include <functional>
@@ -43,6 +44,8 @@ const QList<std::pair<QString, Handler>>& handlers()
             { QStringLiteral("menen"), &MainCommands::menen_Click },
             { QStringLiteral("menes"), &MainCommands::menes_Click },
             { QStringLiteral("menel"), &MainCommands::menel_Click },
+            { QStringLiteral("menei"), &MainCommands::menei_Click },
+            { QStringLiteral("menee"), &MainCommands::menee_Click },
             { QStringLiteral("menex"), &MainCommands::menex_Click },
             { QStringLiteral("mendm"), &MainCommands::mendm_Click },
             { QStringLiteral("mendd"), &MainCommands::mendd_Click },
@@ -138,6 +141,16 @@ void MainCommands::menel_Click()
     FileCommands::loadFrom(m_window);
 }
 
+void MainCommands::menei_Click()
+{
+    ExchangeCommands::importCalendar(m_window);
+}
+
+void MainCommands::menee_Click()
+{
+    ExchangeCommands::exportEvents(m_window);
+}
+
 void MainCommands::menex_Click()
 {
     m_window.close();
@@ -179,8 +192,9 @@ frmPubWorkTime& MainCommands::workTime()
         m_workTime = new frmPubWorkTime(m_window.program(), &m_window);
         const WorkTrayMenu& tray = m_workTime->tray();
         connect(tray.ments, &QAction::triggered, this, [this] { m_window.trayIcon().restore(); });
-        const std::pair<QAction*, const char*> entries[] = { { tray.menth, "menhh" }, { tray.mentt, "menht" },
-            { tray.mentw, "menhw" }, { tray.mentc, "menhc" }, { tray.mentl, "menhl" }, { tray.menta, "menha" } };
+        const std::pair<QAction*, const char*> entries[]
+            = { { tray.menth, "menhh" }, { tray.mentt, "menht" }, { tray.mentw, "menhw" },
+                  { tray.mentc, "menhc" }, { tray.mentl, "menhl" }, { tray.menta, "menha" } };
         for (const auto& [action, entry] : entries) {
             const QString name = QString::fromLatin1(entry);
             connect(action, &QAction::triggered, this, [this, name] { run(name); });

@@ -9,6 +9,7 @@
 #include "ui/common/ReportList.h"
 #include "ui/worktime/HeaderIcons.h"
 #include "ui/worktime/WorkCommands.h"
+#include "ui/worktime/WorkExport.h"
 #include "ui/worktime/WorkListStyle.h"
 #include "ui/worktime/engine/RefreshInterval.h"
 #include "ui/worktime/engine/WorkListLayout.h"
@@ -76,6 +77,7 @@ void frmPubWorkTime::createControls()
     m_iglHeader = makeHeaderIcons(palette());
     m_menw = WorkTimeMenus::build(
         *this, [this](int index) { sbt_Click(index); }, [this](int column) { copyValue(column); });
+    WorkExport::addMenu(*m_menw, *this, m_program, *m_works);
     m_tray = WorkTimeMenus::buildTray(*this);
 
     m_area->installEventFilter(this);
@@ -111,7 +113,8 @@ int frmPubWorkTime::open()
     setWindowModality(Qt::ApplicationModal);
     // Over the middle of the window that opened it, as a dialog would come up.
     if (const QWidget* owner = parentWidget(); owner && owner->isVisible())
-        move(owner->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        move(owner->frameGeometry().center()
+            - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     show();
     raise();
     activateWindow();
