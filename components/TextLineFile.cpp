@@ -6,8 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QIODevice>
 #include <QSet>
+
+#include <vector>
 
 namespace {
 
@@ -66,8 +69,8 @@ bool TextLineFile::removeKeyedLine(
     return removeKeyedLines(path, QStringList { key }, separator, compare, error);
 }
 
-bool TextLineFile::removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator,
-    int compare, QString* error) const
+bool TextLineFile::removeKeyedLines(
+    const QString& path, const QStringList& keys, const QString& separator, int compare, QString* error) const
 {
     RawLines file;
     if (!readFile(path, &file, error))
@@ -89,11 +92,48 @@ bool TextLineFile::removeKeyedLines(const QString& path, const QStringList& keys
 bool TextLineFile::replaceKeyedLine(const QString& path, const QString& key, const QString& line,
     const QString& separator, int compare, QString* error) const
 {
+    return replaceKeyedLines(path, { KeyedLine { key, line } }, separator, compare, error);
+}
+
+bool TextLineFile::replaceKeyedLines(const QString& path, const QList<KeyedLine>& replacements,
+    const QString& separator, int compare, QString* error) const
+{
     RawLines file;
     if (!readFile(path, &file, error))
         return false;
-    file.lines.removeIf([&](const QByteArray& raw) { return hasKey(raw, key, separator, compare); });
-    file.lines.append(line.toUtf8());
+    const auto lookup = [compare](const QString& key) { return compare == Text ? key.toCaseFolded() : key; };
+    // Every line whose key is replaced, by key, in file order; a replacement takes the first
+    // one still there, so a key given twice meets the line its first replacement appended.
+    struct Queue
+    {
+        QList<qsizetype> lines;
+        qsizetype next = 0;
+    };
+    QHash<QString, Queue> keyed;
+    keyed.reserve(replacements.size());
+    for (const KeyedLine& replacement : replacements)
+        keyed.insert(lookup(replacement.key), {});
+    const auto enqueue = [&](const QString& line, qsizetype index) {
+        const auto found = keyed.find(lookup(keyOf(line, separator)));
+        if (found != keyed.end())
+            found->lines.append(index);
+    };
+    for (qsizetype i = 0; i < file.lines.size(); ++i)
+        enqueue(decodeLine(file.lines[i]), i);
+    std::vector<bool> removed(size_t(file.lines.size() + replacements.size()), false);
+    for (const KeyedLine& replacement : replacements) {
+        Queue& queue = keyed[lookup(replacement.key)];
+        if (queue.next < queue.lines.size())
+            removed[size_t(queue.lines[queue.next++])] = true;
+        enqueue(replacement.line, file.lines.size());
+        file.lines.append(replacement.line.toUtf8());
+    }
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        if (!removed[size_t(i)])
+            file.lines[kept++] = std::move(file.lines[i]);
+    }
+    file.lines.resize(kept);
     return FileReplace::replace(path, file.join(), error);
 }
 

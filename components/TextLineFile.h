@@ -21,18 +21,29 @@ public:
     bool appendLine(const QString& path, const QString& line, QString* error = nullptr) const;
     // Removes every line with that key; the other lines keep their order.
     bool removeKeyedLine(const QString& path, const QString& key, const QString& separator, int compare,
-                         QString* error = nullptr) const;
+        QString* error = nullptr) const;
     // Removes every line whose key is one of keys, in one write: removing many records costs
     // one pass over the file, not one per record.
     bool removeKeyedLines(const QString& path, const QStringList& keys, const QString& separator, int compare,
-                          QString* error = nullptr) const;
-    // Removes every line with that key and appends line as the new last line, in one write,
-    // so a changed record moves to the end without ever being missing from the file.
-    bool replaceKeyedLine(const QString& path, const QString& key, const QString& line, const QString& separator,
-                          int compare, QString* error = nullptr) const;
+        QString* error = nullptr) const;
+    // A line to put at the end of the file in place of the first line keyed key.
+    struct KeyedLine
+    {
+        QString key;
+        QString line;
+    };
+    // Removes the first line with that key and appends line as the new last line, in one
+    // write, so a changed record moves to the end without ever being missing from the file.
+    // Later lines with the same key stay as they were.
+    bool replaceKeyedLine(const QString& path, const QString& key, const QString& line,
+        const QString& separator, int compare, QString* error = nullptr) const;
+    // Each replacement in turn, as replaceKeyedLine would make them one after the other, in
+    // one pass over the file and one write: changing many records costs what one costs.
+    bool replaceKeyedLines(const QString& path, const QList<KeyedLine>& replacements,
+        const QString& separator, int compare, QString* error = nullptr) const;
     // The line keyed oldKey is keyed newKey, the rest of it unchanged, in its place.
     bool renameKey(const QString& path, const QString& oldKey, const QString& newKey,
-                   const QString& separator, int compare, QString* error = nullptr) const;
+        const QString& separator, int compare, QString* error = nullptr) const;
 
     // Every line of the file, decoded; no value when the file cannot be read.
     static std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);

@@ -27,9 +27,10 @@ public:
     bool remove(const QString& name, QString* error = nullptr) const;
     // Removes the lines of all these events in one write; the file keeps them all on failure.
     bool remove(const QStringList& names, QString* error = nullptr) const;
-    // A changed event: its old line goes and the new one ends the file, in one write.
+    // A changed event: its old line (the first with that name) goes and the new one ends the
+    // file, in one write; a later line of the same name stays untouched.
     bool change(const QString& oldName, const QString& name, const QString& dateTimeText,
-                QString* error = nullptr) const;
+        QString* error = nullptr) const;
     // Leaves the file existing and empty.
     bool clear(QString* error = nullptr) const;
 

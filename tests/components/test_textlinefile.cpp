@@ -21,6 +21,7 @@ enum class Change { Append, Remove, Rename, Replace };
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(TextLineFile::KeyedLine)
 
 class TestTextLineFile : public QObject
 {
@@ -123,13 +124,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("compare");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("binary compare is exact, missing keys are passed over")
-            << QStringList({ QStringLiteral("Birthday"), QStringLiteral("Caf\u00e9"), QStringLiteral("None") })
+            << QStringList(
+                   { QStringLiteral("Birthday"), QStringLiteral("Caf\u00e9"), QStringLiteral("None") })
             << int(TextLineFile::Binary)
             << QByteArray("birthday party\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
         QTest::newRow("text compare ignores case")
-            << QStringList({ QStringLiteral("birthday"), QStringLiteral("BIRTHDAY PARTY") }) << int(TextLineFile::Text)
-            << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\n");
-        QTest::newRow("no keys leave the file unchanged") << QStringList() << int(TextLineFile::Binary) << kEvents;
+            << QStringList({ QStringLiteral("birthday"), QStringLiteral("BIRTHDAY PARTY") })
+            << int(TextLineFile::Text) << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\n");
+        QTest::newRow("no keys leave the file unchanged")
+            << QStringList() << int(TextLineFile::Binary) << kEvents;
     }
 
     void removeKeyedLines()
@@ -180,44 +183,61 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(path), after);
     }
 
-    void replaceKeyedLine_data()
+    void replaceKeyedLines_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("line");
+        using Lines = QList<TextLineFile::KeyedLine>;
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<Lines>("replacements");
         QTest::addColumn<QByteArray>("after");
+        const QString future = QStringLiteral("\t2030/01/01 00:00:00");
         QTest::newRow("same key moves to the end")
-            << QStringLiteral("Birthday") << QStringLiteral("Birthday\t2030/01/01 00:00:00")
+            << kEvents << Lines { { QStringLiteral("Birthday"), u"Birthday" + future } }
             << QByteArray("Caf\xe9\t2011/02/03 04:05:06\r\nbirthday party\t2012/01/01 00:00:00\r\n"
                           "BIRTHDAY\t2013/01/01 00:00:00\r\nBirthday\t2030/01/01 00:00:00\r\n");
         QTest::newRow("new key in another case")
-            << QStringLiteral("BIRTHDAY") << QStringLiteral("Birthday!\t2030/01/01 00:00:00")
+            << kEvents << Lines { { QStringLiteral("BIRTHDAY"), u"Birthday!" + future } }
             << QByteArray("Birthday\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
                           "birthday party\t2012/01/01 00:00:00\r\nBirthday!\t2030/01/01 00:00:00\r\n");
         QTest::newRow("a missing key only appends")
-            << QStringLiteral("Nothing") << QStringLiteral("New\t2030/01/01 00:00:00")
+            << kEvents << Lines { { QStringLiteral("Nothing"), u"New" + future } }
             << QByteArray(kEvents + "New\t2030/01/01 00:00:00\r\n");
+        QTest::newRow("an exact twin stays")
+            << QByteArray("A\t1\nB\t2\nA\t3\n") << Lines { { QStringLiteral("A"), QStringLiteral("A\t4") } }
+            << QByteArray("B\t2\nA\t3\nA\t4\n");
+        QTest::newRow("many in one write") << QByteArray("A\t1\nB\t2\nC\t3\nA\t9\n")
+                                           << Lines { { QStringLiteral("C"), QStringLiteral("C\t5") },
+                                                  { QStringLiteral("A"), QStringLiteral("A\t4") } }
+                                           << QByteArray("B\t2\nA\t9\nC\t5\nA\t4\n");
+        QTest::newRow("a key given twice meets its own new line")
+            << QByteArray("A\t1\nB\t2\n")
+            << Lines { { QStringLiteral("A"), QStringLiteral("A\t4") },
+                   { QStringLiteral("A"), QStringLiteral("A\t5") } }
+            << QByteArray("B\t2\nA\t5\n");
     }
 
-    void replaceKeyedLine()
+    // One write for all replacements gives the file that one write per replacement gives.
+    void replaceKeyedLines()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, line);
-        QFETCH(QByteArray, after);
-        const QString path = file();
-        QVERIFY(TestFiles::write(path, kEvents));
+        QFETCH(QByteArray, before);
+        QFETCH(QList<TextLineFile::KeyedLine>, replacements);
+        const QString batched = file();
+        const QString single = m_dir->filePath(QStringLiteral("single.dll"));
+        QVERIFY(TestFiles::write(batched, before) && TestFiles::write(single, before));
         QString error;
-        QVERIFY2(TextLineFile().replaceKeyedLine(path, key, line, kTab, TextLineFile::Binary, &error),
+        QVERIFY2(TextLineFile().replaceKeyedLines(batched, replacements, kTab, TextLineFile::Binary, &error),
             qPrintable(error));
-        QCOMPARE(TestFiles::read(path), after);
+        for (const auto& [key, line] : replacements)
+            QVERIFY(TextLineFile().replaceKeyedLine(single, key, line, kTab, TextLineFile::Binary));
+        QTEST(TestFiles::read(batched), "after");
+        QTEST(TestFiles::read(single), "after");
     }
 
     void failedChangeKeepsFile_data()
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<TestFiles::Failure>("failure");
-        const std::pair<Change, const char*> changes[]
-            = { { Change::Append, "append" }, { Change::Remove, "remove" }, { Change::Rename, "rename" },
-                { Change::Replace, "replace" } };
+        const std::pair<Change, const char*> changes[] = { { Change::Append, "append" },
+            { Change::Remove, "remove" }, { Change::Rename, "rename" }, { Change::Replace, "replace" } };
         for (const auto& [change, name] : changes) {
             QTest::addRow("%s, read-only file", name) << change << TestFiles::Failure::ReadOnlyFile;
             QTest::addRow("%s, read-only folder", name) << change << TestFiles::Failure::ReadOnlyFolder;

@@ -6,11 +6,31 @@
 #include "stores/DataFiles.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
+#include "ui/worktime/RowSelection.h"
 #include "ui/worktime/engine/WorkListModel.h"
 #include "ui/worktime/engine/WorkRules.h"
 #include "ui/worktime/engine/WorksFile.h"
 
+#include <QDir>
 #include <QItemSelectionModel>
+
+namespace {
+
+// The failure box names the file itself: the reason is told without it.
+QString reasonWithoutPath(const QString& error, const QString& path)
+{
+    for (const QString& named : { path, QDir::toNativeSeparators(path) }) {
+        const QString trailing = u": " % named;
+        if (error.endsWith(trailing))
+            return error.chopped(trailing.size());
+        const qsizetype at = error.indexOf(named % u": ");
+        if (at >= 0)
+            return error.mid(at + named.size() + 2);
+    }
+    return error;
+}
+
+} // namespace
 
 WorkCommands::WorkCommands(Program& program, WorkListModel& model, ReportList& list, QWidget& owner)
     : m_program(program)
@@ -28,7 +48,7 @@ WorksFile WorkCommands::file() const
 
 void WorkCommands::reportFailure(const QString& error)
 {
-    m_program.reportWriteFailure(&m_owner, m_path, error);
+    m_program.reportWriteFailure(&m_owner, m_path, reasonWithoutPath(error, m_path));
 }
 
 void WorkCommands::loadWorks()
@@ -84,16 +104,16 @@ void WorkCommands::run(int index, const QString& caption)
     }
 }
 
-std::optional<QString> WorkCommands::askName(
-    const QString& prompt, const QString& defaultText, const QString& current)
+std::optional<QString> WorkCommands::askName(const QString& prompt, const QString& defaultText, int row)
 {
     for (;;) {
         const auto answer = m_program.boxes().input(&m_owner, prompt, defaultText);
-        const QString name = answer ? answer->trimmed() : QString();
-        if (name.isEmpty() || name == current)
+        const QString name = answer ? WorkRecord::cleanName(*answer) : QString();
+        if (name.isEmpty() || (row >= 0 && name == m_model.work(row).name))
             return std::nullopt;
-        // A work may not take a name that another (or its own, in other letters) has.
-        if (m_model.findName(name) < 0)
+        // A work may not take another work's name; its own, tidied or in other letters, it may.
+        const int found = m_model.findName(name);
+        if (found < 0 || found == row)
             return name;
         m_program.boxes().show(&m_owner,
             u'\'' % name % u"' " % m_program.message(QStringLiteral("EVENT EXIST")),
@@ -103,7 +123,7 @@ std::optional<QString> WorkCommands::askName(
 
 void WorkCommands::newWork()
 {
-    const auto name = askName(m_program.message(QStringLiteral("NEW WORK")), {}, {});
+    const auto name = askName(m_program.message(QStringLiteral("NEW WORK")), {}, -1);
     if (!name)
         return;
     const WorkRecord work = WorkRecord::startedAt(*name, m_program.now());
@@ -118,14 +138,14 @@ void WorkCommands::newWork()
 
 void WorkCommands::renameWork()
 {
-    const QList<int> selected = m_list.selectedRows();
-    const int row = selected.isEmpty() ? m_model.rowCount() - 1 : selected.first();
+    const int selected = RowSelection::firstSelectedRow(*m_list.selectionModel(), m_model.rowCount());
+    const int row = selected < 0 ? m_model.rowCount() - 1 : selected;
     if (row < 0)
         return;
     WorkRecord work = m_model.work(row);
     const QString prompt = m_program.message(QStringLiteral("INPUT NAME A")) % u" '" % work.name % u"', "
         % m_program.message(QStringLiteral("INPUT NAME B"));
-    const auto name = askName(prompt, work.name, work.name);
+    const auto name = askName(prompt, work.name, row);
     if (!name)
         return;
     QString error;
@@ -148,25 +168,23 @@ void WorkCommands::deleteWorks()
 {
     if (!confirmed("DEL WORK PROMPT"))
         return;
-    // From the last row up, so the rows still to go keep their numbers; all their lines leave
-    // the file in one write, and a write that fails leaves file and list both as they were.
-    QList<int> doomed;
+    // All their lines leave the file in one write, and a write that fails leaves file and list
+    // both as they were.
+    const std::vector<bool> selected
+        = RowSelection::selectedRows(*m_list.selectionModel(), m_model.rowCount());
     QStringList names;
     for (int row = m_model.rowCount() - 1; row >= 0; --row) {
-        if (m_list.isSelected(row)) {
-            doomed << row;
+        if (selected[size_t(row)])
             names << m_model.work(row).name;
-        }
     }
-    if (doomed.isEmpty())
+    if (names.isEmpty())
         return;
     QString error;
     if (!file().remove(names, &error)) {
         reportFailure(error);
         return;
     }
-    for (int row : std::as_const(doomed))
-        m_model.removeWork(row);
+    m_model.removeWorks(selected);
 }
 
 void WorkCommands::clearWorks()
@@ -189,35 +207,40 @@ void WorkCommands::findWorks()
     const QString wanted = answer ? answer->trimmed().toLower() : QString();
     if (wanted.isEmpty())
         return;
-    m_list.selectNoRows();
-    for (int row = 0; row < m_model.rowCount(); ++row) {
-        if (m_model.work(row).name.toLower().contains(wanted))
-            m_list.setSelected(row, true);
-    }
+    std::vector<bool> matches(size_t(m_model.rowCount()), false);
+    for (int row = 0; row < m_model.rowCount(); ++row)
+        matches[size_t(row)] = m_model.work(row).name.toLower().contains(wanted);
+    RowSelection::selectOnly(*m_list.selectionModel(), m_model, matches);
     m_list.setFocus();
 }
 
 void WorkCommands::changeStatus(int index)
 {
     const Moment now = m_program.now();
-    const WorksFile works = file();
+    const std::vector<bool> selected
+        = RowSelection::selectedRows(*m_list.selectionModel(), m_model.rowCount());
+    QVector<int> rows;
+    QVector<WorkRecord> changed;
     for (int row = 0; row < m_model.rowCount(); ++row) {
-        if (!m_list.isSelected(row))
+        if (!selected[size_t(row)])
             continue;
         WorkRecord work = m_model.work(row);
-        const bool changed = index == Restart ? WorkRules::restart(work, now)
-            : index == Pause                  ? WorkRules::pause(work, now)
-                                              : WorkRules::stop(work, now);
-        if (!changed)
+        const bool done = index == Restart ? WorkRules::restart(work, now)
+            : index == Pause               ? WorkRules::pause(work, now)
+                                           : WorkRules::stop(work, now);
+        if (!done)
             continue;
-        QString error;
-        // The first write that fails is told once; the works not yet written keep their state.
-        if (!works.rewrite(work, &error)) {
-            reportFailure(error);
-            break;
-        }
-        m_model.setWork(row, work);
+        rows << row;
+        changed << std::move(work);
     }
+    // All the changed works in one write, in list order; a write that fails changes none.
+    QString error;
+    if (!file().rewrite(changed, &error)) {
+        reportFailure(error);
+        return;
+    }
+    for (int i = 0; i < rows.size(); ++i)
+        m_model.setWork(rows[i], changed[i]);
     Q_EMIT statusesChanged();
 }
 
@@ -234,23 +257,19 @@ std::optional<QString> WorkCommands::copyValue(int column) const
         return std::nullopt;
     // The selected work with the focus, else the first selected one.
     int row = m_list.currentRow();
-    if (row < 0 || !m_list.isSelected(row)) {
-        const QList<int> selected = m_list.selectedRows();
-        row = selected.isEmpty() ? -1 : selected.first();
-    }
+    if (row < 0 || !m_list.isSelected(row))
+        row = RowSelection::firstSelectedRow(*m_list.selectionModel(), m_model.rowCount());
     return row < 0 ? QString() : m_model.cellText(row, column);
 }
 
 void WorkCommands::rewriteRunningWorks()
 {
-    const WorksFile works = file();
+    QVector<WorkRecord> running;
     for (int row = 0; row < m_model.rowCount(); ++row) {
-        if (!m_model.work(row).isStarted())
-            continue;
-        QString error;
-        if (!works.rewrite(m_model.work(row), &error)) {
-            reportFailure(error);
-            return;
-        }
+        if (m_model.work(row).isStarted())
+            running << m_model.work(row);
     }
+    QString error;
+    if (!file().rewrite(running, &error))
+        reportFailure(error);
 }

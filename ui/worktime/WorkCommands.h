@@ -49,7 +49,10 @@ private:
     // Restart, pause or stop every selected work in the state the command needs.
     void changeStatus(int index);
     void selectOnly(int row);
-    std::optional<QString> askName(const QString& prompt, const QString& defaultText, const QString& current);
+    // The cleaned name typed, or none when the command ends. row is the work being renamed
+    // (-1 for a new one): an answer equal to its name ends the command, and its own name in
+    // other letters or without the blanks around it is not taken.
+    std::optional<QString> askName(const QString& prompt, const QString& defaultText, int row);
     bool confirmed(const char* key);
     WorksFile file() const;
     void reportFailure(const QString& error);

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -56,7 +57,10 @@ void frmPubWorkTime::createControls()
     m_lsv->setObjectName(QStringLiteral("lsv"));
     m_lsv->setModel(m_works);
     m_commands = new WorkCommands(m_program, *m_works, *m_lsv, *this);
-    connect(m_commands, &WorkCommands::statusesChanged, this, &frmPubWorkTime::applyListStyle);
+    connect(m_commands, &WorkCommands::statusesChanged, this, [this] {
+        applyListStyle();
+        layOutList(); // a new status or count may need more room
+    });
     connect(m_commands, &WorkCommands::closeRequested, this, &QWidget::close);
     connect(m_lsv, &ReportList::headerClicked, this, &frmPubWorkTime::lsv_ColumnClick);
     connect(m_lsv, &QAbstractItemView::doubleClicked, this, [this] { sbt_Click(WorkCommands::Rename); });
@@ -97,6 +101,9 @@ void frmPubWorkTime::load()
     m_works->setLocale(QLocale());
     m_commands->loadWorks();
     tim_Timer();
+    // A list sorted before keeps its order, which only the counted rows can give.
+    if (m_works->sortColumn() >= 0)
+        m_works->sort(m_works->sortColumn(), m_works->sortOrder());
     applyListStyle();
     layOutList();
     // An interval of 0 stops the timer, as a zero interval always has.
@@ -111,10 +118,17 @@ int frmPubWorkTime::open()
 {
     load();
     setWindowModality(Qt::ApplicationModal);
-    // Over the middle of the window that opened it, as a dialog would come up.
-    if (const QWidget* owner = parentWidget(); owner && owner->isVisible())
-        move(owner->frameGeometry().center()
-            - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    // Over the middle of the window that opened it, as a dialog would come up. Before its
+    // first showing the window has no frame yet; its owner's frame stands in for it, so every
+    // opening comes up at the same place.
+    if (const QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+        const QRect around = owner->frameGeometry();
+        QSize frame = frameGeometry().size();
+        if (frame == size())
+            frame += around.size() - owner->size();
+        move(around.topLeft()
+            + QPoint((around.width() - frame.width()) / 2, (around.height() - frame.height()) / 2));
+    }
     show();
     raise();
     activateWindow();
@@ -181,8 +195,9 @@ void frmPubWorkTime::applyListStyle()
 void frmPubWorkTime::layOutList()
 {
     const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
-    const WorkListLayout layout = layoutWorkList(Twips::fromPixels(m_area->width(), dpi),
-        Twips::fromPixels(m_area->height(), dpi), Twips::fromPixels(m_lsv->width(), dpi));
+    const WorkListLayout layout
+        = layoutWorkList(Twips::fromPixels(m_area->width(), dpi), Twips::fromPixels(m_area->height(), dpi),
+            Twips::fromPixels(m_lsv->width(), dpi), Twips::fromPixels(counterWidth(), dpi));
     m_lsv->setGeometry(Twips::toPixels(WorkListLayout::left, dpi), Twips::toPixels(WorkListLayout::top, dpi),
         layout.width ? Twips::toPixels(*layout.width, dpi) : m_lsv->width(),
         layout.height ? Twips::toPixels(*layout.height, dpi) : m_lsv->height());
@@ -190,9 +205,25 @@ void frmPubWorkTime::layOutList()
         if (layout.columns[column])
             m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], dpi));
     }
+    fitStatusColumn();
+}
+
+int frmPubWorkTime::counterWidth() const
+{
+    // The widest counter header or count now shown; all five counters get that one width.
+    const QAbstractItemView& view = *m_lsv;
+    int width = 0;
+    for (int column = WorkListModel::Weeks; column <= WorkListModel::Seconds; ++column)
+        width = std::max({ width, m_lsv->header()->sectionSizeHint(column), view.sizeHintForColumn(column) });
+    return width;
+}
+
+void frmPubWorkTime::fitStatusColumn()
+{
     // The status column's width is made for the original's narrow font; with a wider one it
-    // grows just enough to show "Finished" whole.
-    const int designed = m_lsv->columnWidth(WorkListModel::Status);
+    // grows just enough to show "Finished" whole, also when a command first shows it.
+    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+    const int designed = Twips::toPixels(820, dpi);
     m_lsv->resizeColumnToContents(WorkListModel::Status);
     if (m_lsv->columnWidth(WorkListModel::Status) < designed)
         m_lsv->setColumnWidth(WorkListModel::Status, designed);

@@ -63,6 +63,9 @@ private:
     void copyValue(int column);
     void applyListStyle();
     void layOutList();
+    // What a counter column needs, in pixels, to show its header and its counts whole.
+    int counterWidth() const;
+    void fitStatusColumn();
     void Form_Unload();
 
     Program& m_program;

@@ -150,6 +150,72 @@ private Q_SLOTS:
         QCOMPARE(f.cell(u"Lunch"_s, WorkListModel::Seconds), u"4."_s);
     }
 
+    void typedNamesAreStoredWhole_data()
+    {
+        QTest::addColumn<QString>("first"); // the first work of the file, selected
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("tab in a new name") << running << int(Qt::Key_F5) << u"Tab\tName"_s << u"Tab Name"_s;
+        QTest::newRow("line break in a new name")
+            << running << int(Qt::Key_F5) << u"Line1\nLine2\r"_s << u"Line1 Line2"_s;
+        QTest::newRow("renamed with breaks")
+            << running << int(Qt::Key_F2) << u"\r\nTea\tTime\u2028"_s << u"Tea Time"_s;
+        QTest::newRow("rename tidies blanks")
+            << u" Spaced \tPaused\t-\t-\t0\t-\t5"_s << int(Qt::Key_F2) << u"Spaced"_s << u"Spaced"_s;
+        QTest::newRow("rename changes letter case")
+            << running << int(Qt::Key_F2) << u"WRITE REPORT"_s << u"WRITE REPORT"_s;
+    }
+    void typedNamesAreStoredWhole()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        WorkTimeFixture f({ first, paused, finished });
+        f.open();
+        f.select({ f.model().work(0).name });
+        f.boxes.queueInput(typed);
+        QFETCH(int, key);
+        press(f, key);
+        QCOMPARE(f.boxes.shown().size(), 1); // the question only: the name is not taken
+        QVERIFY(f.rowOf(name) >= 0);
+        const QStringList written = f.fileLines();
+        f.close();
+        f.open();
+        QVERIFY(f.rowOf(name) >= 0);
+        QCOMPARE(f.model().rowCount(), written.size());
+        QCOMPARE(f.fileLines().size(), written.size());
+        for (const QString& line : f.fileLines())
+            QCOMPARE(line.count(u'\t'), 6);
+    }
+
+    void twinLinesStayWhenTheWorkChanges_data()
+    {
+        QTest::addColumn<int>("key"); // 0: only opened and closed
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("closing") << 0 << QString();
+        QTest::newRow("pause") << int(Qt::Key_P) << QString();
+        QTest::newRow("stop") << int(Qt::Key_S) << QString();
+        QTest::newRow("rename") << int(Qt::Key_F2) << u"Renamed"_s;
+    }
+    void twinLinesStayWhenTheWorkChanges()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        const QString twin = u"Write report\tFinished\t2024/04/01 08:00:00\t2024/04/01 09:00:00\t0\t-\t9"_s;
+        WorkTimeFixture f({ running, twin, paused, twin });
+        f.open();
+        f.select({ u"Write report"_s });
+        f.boxes.queueInput(typed);
+        if (key)
+            press(f, key, key == Qt::Key_F2 ? Qt::NoModifier : Qt::ControlModifier);
+        f.close();
+        const QStringList lines = f.fileLines();
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.count(twin), 2);
+        QCOMPARE(lines.count(paused), 1);
+    }
+
     void renameToNothingNewWritesNothing_data()
     {
         QTest::addColumn<std::optional<QString>>("answer");
@@ -287,6 +353,29 @@ private Q_SLOTS:
         QCOMPARE(iconKey(0), 0);
     }
 
+    void sortedListKeepsItsOrderOnReopen_data()
+    {
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("descending") << 1 << QStringList({ u"Coffee"_s, u"Write report"_s, u"Short"_s });
+        QTest::newRow("ascending") << 2 << QStringList({ u"Short"_s, u"Write report"_s, u"Coffee"_s });
+    }
+    void sortedListKeepsItsOrderOnReopen()
+    {
+        QFETCH(int, clicks);
+        const QString shortPause = u"Short\tPaused\t2024/05/01 09:00:00\t-\t0\t2024/05/01 09:00:09\t9"_s;
+        WorkTimeFixture f({ running, paused, shortPause });
+        f.open();
+        for (int i = 0; i < clicks; ++i)
+            clickHeader(f, WorkListModel::Seconds);
+        f.close();
+        f.open();
+        QStringList names;
+        for (int row = 0; row < f.model().rowCount(); ++row)
+            names << f.model().work(row).name;
+        QTEST(names, "order");
+    }
+
     void closeRewritesRunningWorksAndReopenCountsOn()
     {
         WorkTimeFixture f(threeWorks);
@@ -373,7 +462,7 @@ private Q_SLOTS:
         f.boxes.queueInput(u"Lunch"_s);
         press(f, Qt::Key_F5);
         QCOMPARE(f.boxes.shown().constLast().icon, MessageBoxes::Icon::Warning);
-        QVERIFY(f.lastBox().contains(QDir::toNativeSeparators(f.worksPath())));
+        QCOMPARE(f.lastBox().count(QDir::toNativeSeparators(f.worksPath())), 1);
         QCOMPARE(f.rowOf(u"Lunch"_s), -1);
         f.select({ u"Write report"_s });
         press(f, Qt::Key_P, Qt::ControlModifier);
@@ -421,7 +510,9 @@ private Q_SLOTS:
         QVERIFY(status >= Twips::toPixels(820, dpi));
         QVERIFY(status > f.list().fontMetrics().horizontalAdvance(u"Finished"_s));
         QCOMPARE(f.list().columnWidth(WorkListModel::Began), Twips::toPixels(2000, dpi));
-        QCOMPARE(f.list().columnWidth(WorkListModel::Name), f.list().columnWidth(WorkListModel::Seconds));
+        // Counters take what their counts need and leave the rest to the names.
+        QCOMPARE(f.list().columnWidth(WorkListModel::Weeks), f.list().columnWidth(WorkListModel::Seconds));
+        QVERIFY(f.list().columnWidth(WorkListModel::Name) > f.list().columnWidth(WorkListModel::Seconds));
         // The buttons stay where they were.
         QCOMPARE(f.button(8)->pos(), QPoint(Twips::toPixels(90 + 8 * 1080, dpi), Twips::toPixels(90, dpi)));
     }
@@ -447,6 +538,19 @@ private Q_SLOTS:
         QCOMPARE(f.window->open(), 0);
         QVERIFY(!f.window->isVisible());
         QCOMPARE(f.fileLines().constLast(), u"Write report\tStarted\t2024/05/01 09:58:20\t-\t30\t-\t70"_s);
+        // Every opening comes up at the same place over the middle of its owner.
+        QList<QRect> places;
+        for (int i = 0; i < 3; ++i) {
+            QTimer::singleShot(0, f.window.get(), [&] {
+                QTest::qWait(300); // where a window manager has put it by then
+                places << f.window->geometry();
+                click(f.button(8));
+            });
+            f.window->open();
+        }
+        QCOMPARE(places[2], places[1]);
+        QCOMPARE(places[1], places[0]);
+        QVERIFY(qAbs(places[0].center().x() - f.mainWindow.geometry().center().x()) <= 1);
     }
 };
 

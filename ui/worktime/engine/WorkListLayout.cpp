@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-WorkListLayout layoutWorkList(int innerWidth, int innerHeight, int currentListWidth)
+WorkListLayout layoutWorkList(
+    int innerWidth, int innerHeight, int currentListWidth, std::optional<int> counterWidth)
 {
     WorkListLayout layout;
     const int width = innerWidth - 2 * WorkListLayout::margin;
@@ -14,7 +15,12 @@ WorkListLayout layoutWorkList(int innerWidth, int innerHeight, int currentListWi
     const double rest = double(layout.width.value_or(currentListWidth)) - 400 - 820 - 2000 - 2000 - 800 - 900;
     // Halves go to the even neighbour, as the rounding of a whole-number assignment does.
     const long share = std::lrint(rest / 6);
-    const std::optional<int> shared = share >= 0 ? std::optional<int>(int(share)) : std::nullopt;
-    layout.columns = { shared, 820, 2000, 2000, 800, 900, shared, shared, shared, shared, shared };
+    std::optional<int> counter = share >= 0 ? std::optional<int>(int(share)) : std::nullopt;
+    std::optional<int> name = counter;
+    if (counter && counterWidth && *counterWidth >= 0 && *counterWidth < *counter) {
+        *name += 5 * (*counter - *counterWidth);
+        counter = counterWidth;
+    }
+    layout.columns = { name, 820, 2000, 2000, 800, 900, counter, counter, counter, counter, counter };
     return layout;
 }

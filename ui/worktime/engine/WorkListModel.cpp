@@ -139,7 +139,8 @@ void WorkListModel::sort(int column, Qt::SortOrder order)
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_sortColumn = column;
     m_sortOrder = order;
-    const QVector<int> newPlace = RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
+    const QVector<int> newPlace
+        = RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     for (const QModelIndex& index : before)
@@ -152,10 +153,9 @@ void WorkListModel::setWorks(QVector<WorkRecord> works)
 {
     beginResetModel();
     m_rows.clear();
+    m_rows.reserve(works.size());
     for (WorkRecord& work : works)
         m_rows.push_back(Row { std::move(work), std::nullopt, std::nullopt });
-    if (m_sortColumn >= 0)
-        RowSorting::sort(m_rows, [this](const Row& a, const Row& b) { return ordered(a, b); });
     endResetModel();
 }
 
@@ -164,20 +164,28 @@ int WorkListModel::addWork(const WorkRecord& work)
     Row row { work, std::nullopt, std::nullopt };
     int place = int(m_rows.size());
     if (m_sortColumn >= 0)
-        place = RowSorting::insertPlace(m_rows, row, [this](const Row& a, const Row& b) { return ordered(a, b); });
+        place = RowSorting::insertPlace(
+            m_rows, row, [this](const Row& a, const Row& b) { return ordered(a, b); });
     beginInsertRows({}, place, place);
     m_rows.insert(place, std::move(row));
     endInsertRows();
     return place;
 }
 
-void WorkListModel::removeWork(int row)
+void WorkListModel::removeWorks(const std::vector<bool>& rows)
 {
-    if (row < 0 || row >= m_rows.size())
-        return;
-    beginRemoveRows({}, row, row);
-    m_rows.removeAt(row);
-    endRemoveRows();
+    // From the last row up, so the runs still to go keep their row numbers.
+    for (int last = int(std::min(rows.size(), size_t(m_rows.size()))) - 1; last >= 0; --last) {
+        if (!rows[size_t(last)])
+            continue;
+        int first = last;
+        while (first > 0 && rows[size_t(first - 1)])
+            --first;
+        beginRemoveRows({}, first, last);
+        m_rows.remove(first, last - first + 1);
+        endRemoveRows();
+        last = first;
+    }
 }
 
 void WorkListModel::clear()

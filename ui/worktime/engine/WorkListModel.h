@@ -9,6 +9,7 @@
 #include <QVector>
 #include <array>
 #include <optional>
+#include <vector>
 
 class Moment;
 
@@ -48,11 +49,13 @@ public:
     // Counters by their seconds, the other columns by their text ignoring case; stable.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // Replaces every row (the load); no row is counted yet.
+    // Replaces every row (the load), in the order given: no row is counted yet, so a sorted
+    // list is put in order by sort() once its counters are filled.
     void setWorks(QVector<WorkRecord> works);
     // At the end, or at its sorted place once the list has been sorted; returns its row.
     int addWork(const WorkRecord& work);
-    void removeWork(int row);
+    // Removes every flagged row, each run of neighbouring rows at once.
+    void removeWorks(const std::vector<bool>& rows);
     void clear();
     const WorkRecord& work(int row) const { return m_rows[row].work; }
     // A command's new fields for the row; its counters stay as they are until the next refresh.

@@ -10,6 +10,18 @@ const QChar tab = u'\t';
 
 } // namespace
 
+QString WorkRecord::cleanName(const QString& typed)
+{
+    QString name = typed;
+    for (QChar& c : name) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = u' ';
+    }
+    return name.trimmed();
+}
+
 WorkRecord WorkRecord::startedAt(const QString& name, const Moment& now)
 {
     WorkRecord work;

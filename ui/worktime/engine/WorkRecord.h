@@ -28,6 +28,10 @@ struct WorkRecord
     QString pausedAt = none;
     QString usedSeconds = QStringLiteral("0"); // net working time at its last count
 
+    // A name as the works file can hold it: every control character (tab, line breaks and
+    // the like) becomes a blank, since it would split the record, and the blanks at both ends
+    // are removed.
+    static QString cleanName(const QString& typed);
     // A new work, started now.
     static WorkRecord startedAt(const QString& name, const Moment& now);
     // The fields of a line in order; missing fields are empty. The began date-time is

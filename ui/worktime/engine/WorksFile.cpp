@@ -63,6 +63,17 @@ bool WorksFile::rewrite(const WorkRecord& work, QString* error) const
     return m_lines.replaceKeyedLine(m_path, work.name, work.line(), tab, TextLineFile::Binary, error);
 }
 
+bool WorksFile::rewrite(const QVector<WorkRecord>& works, QString* error) const
+{
+    if (works.isEmpty())
+        return true;
+    QList<TextLineFile::KeyedLine> lines;
+    lines.reserve(works.size());
+    for (const WorkRecord& work : works)
+        lines.append({ work.name, work.line() });
+    return m_lines.replaceKeyedLines(m_path, lines, tab, TextLineFile::Binary, error);
+}
+
 bool WorksFile::clear(QString* error) const
 {
     if (m_fileSystem.fileExists(m_path) && !m_fileSystem.deleteFile(m_path, false, error))

@@ -31,8 +31,12 @@ public:
     bool rename(const QString& oldName, const QString& newName, QString* error = nullptr) const;
     // The lines of all these works go in one write.
     bool remove(const QStringList& names, QString* error = nullptr) const;
-    // The work's line is replaced by its current fields and moves to the end, in one write.
+    // The work's line (the first with its name, the one the list loaded) is replaced by its
+    // current fields and moves to the end, in one write; a later line of the same name stays.
     bool rewrite(const WorkRecord& work, QString* error = nullptr) const;
+    // All these works' lines, replaced in this order as single rewrites would replace them,
+    // in one write.
+    bool rewrite(const QVector<WorkRecord>& works, QString* error = nullptr) const;
     // Leaves the file existing and empty.
     bool clear(QString* error = nullptr) const;
 
