@@ -144,7 +144,7 @@ int runExchange(const ExchangeRequest& request, const QString& folder, bool owne
     case Kind::Import: {
         const auto result = importCalendar(request.file, dataFilePath(folder, DataFileName::events), &error);
         if (!result)
-            return failed(error % u" The events are unchanged.");
+            return failed(u"Cannot import " % request.file % u": " % error % u". The events are unchanged.");
         out += importReport(request.file, *result);
         return 0;
     }

@@ -36,16 +36,12 @@ std::optional<ImportResult> importCalendar(
     QFile calendarFile(calendarPath);
     if (!calendarFile.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(calendarPath, calendarFile.errorString());
+            *error = calendarFile.errorString();
         return std::nullopt;
     }
-    QString reason;
-    const auto calendar = readCalendar(calendarFile.readAll(), &reason);
-    if (!calendar) {
-        if (error)
-            *error = QStringLiteral("Cannot import %1: %2").arg(calendarPath, reason);
+    const auto calendar = readCalendar(calendarFile.readAll(), error);
+    if (!calendar)
         return std::nullopt;
-    }
     QByteArray bytes;
     if (!FileReplace::readAll(eventsPath, &bytes, error))
         return std::nullopt;

@@ -16,6 +16,7 @@ struct ImportResult
 // repeats are skipped too. The new lines are appended in one atomic write, in the line ending
 // the file uses; nothing is written when nothing is added. No value, with the reason, when the
 // calendar cannot be read or is not a calendar, or the events file cannot be read or written:
-// the events file is then unchanged.
+// the events file is then unchanged. The reason names the events file when that is the one
+// that failed, and no file when the calendar did.
 std::optional<ImportResult> importCalendar(
     const QString& calendarPath, const QString& eventsPath, QString* error = nullptr);
