@@ -10,26 +10,37 @@
 
 #include <QTemporaryDir>
 
-QString eventsListing(
-    const QString& folder, const Moment& now, const QLocale& locale, bool owner, QString* error)
+bool eventsListing(const QString& folder, const Moment& now, const QLocale& locale, bool owner,
+    QString* table, QStringList* errors)
 {
+    QString error;
+    const auto keep = [&](bool ok) {
+        if (!ok && errors)
+            errors->append(
+                error.isEmpty() ? QStringLiteral("Cannot read the data folder %1").arg(folder) : error);
+        error.clear();
+        return ok;
+    };
+    bool read = false;
     const FileSystem files;
     const TextLineFile lines;
     const SettingsFile settingsFile(dataFilePath(folder, DataFileName::settings));
     Settings settings;
     EventListModel events;
     if (owner) {
-        ensureDataFiles(folder, files, error);
-        settings = settingsFile.readAtStartup(error);
-        EventsFile(folder, lines, files).load(events, now, error);
+        // The housekeeping may fail on one file while the events still read: both are told.
+        keep(ensureDataFiles(folder, files, &error));
+        settings = settingsFile.readAtStartup(&error);
+        keep(error.isEmpty());
+        read = keep(EventsFile(folder, lines, files).load(events, now, &error));
     } else {
         settings = settingsFile.read();
         // A load writes the sample events into an empty file; here it writes them into the copy.
         QTemporaryDir copy;
-        if (copy.isValid()
-            && files.copyFile(dataFilePath(folder, DataFileName::events),
-                dataFilePath(copy.path(), DataFileName::events), true, error))
-            EventsFile(copy.path(), lines, files).load(events, now, error);
+        read = keep(copy.isValid()
+                   && files.copyFile(dataFilePath(folder, DataFileName::events),
+                       dataFilePath(copy.path(), DataFileName::events), true, &error))
+            && keep(EventsFile(copy.path(), lines, files).load(events, now, &error));
     }
 
     std::array<QString, timeUnitCount> decimals;
@@ -39,14 +50,14 @@ QString eventsListing(
     events.setLocale(locale);
     events.refreshAll(now);
 
-    QString table;
+    table->clear();
     for (int row = 0; row < events.rowCount(); ++row) {
         for (int column = 0; column < EventListModel::ColumnCount; ++column) {
             if (column > 0)
-                table += u'\t';
-            table += events.cellText(row, column);
+                *table += u'\t';
+            *table += events.cellText(row, column);
         }
-        table += u'\n';
+        *table += u'\n';
     }
-    return table;
+    return read && (!errors || errors->isEmpty());
 }

@@ -24,6 +24,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -111,8 +112,13 @@ int runExchange(const ExchangeRequest& request, const QString& folder, bool owne
         return 1;
     };
     if (request.kind == Kind::Events && request.format == u"tsv") {
-        out += eventsListing(folder, now, locale, owner).toUtf8();
-        return 0;
+        QString table;
+        QStringList errors;
+        const bool read = eventsListing(folder, now, locale, owner, &table, &errors);
+        out += table.toUtf8();
+        for (const QString& error : errors)
+            err += (u"krn: " % error % u'\n').toUtf8();
+        return read ? 0 : 1;
     }
     if (request.kind == Kind::Import && !owner)
         return failed(u"Kronvel is running on " % QDir::toNativeSeparators(folder)
@@ -168,10 +174,17 @@ int runExchangeCommand(int argc, char* argv[], const ExchangeRequest& request, c
     QCoreApplication::setApplicationName(QStringLiteral("Kronvel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kronvel"));
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
+    if (!QFileInfo(folder).isDir()) {
+        std::fputs(
+            qPrintable(QStringLiteral("krn: the data folder %1 is not a folder\n").arg(folder)), stderr);
+        return 1;
+    }
     SingleInstance instance(folder);
     const bool owner = instance.acquire();
-    if (owner)
+    if (owner) {
+        sweepStaleTemporaries(folder);
         installShippedFiles(folder, shippedFiles);
+    }
     const QDateTime clock = SystemClock().now();
     const auto now = Moment::fromDateTime(clock);
     if (!now)

@@ -13,7 +13,9 @@
 #include "ui/main/mdlPubSelf.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -62,16 +64,29 @@ int listEvents(int argc, char* argv[], const QString& folderOption)
     QCoreApplication application(argc, argv);
     nameApplication();
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
+    if (!QFileInfo(folder).isDir()) {
+        std::fputs(
+            qPrintable(QStringLiteral("krn: the data folder %1 is not a folder\n").arg(folder)), stderr);
+        return 1;
+    }
     SingleInstance instance(folder);
     const bool owner = instance.acquire();
-    if (owner)
+    if (owner) {
+        sweepStaleTemporaries(folder);
         installShippedFiles(folder, shippedFiles);
+    }
     const auto now = Moment::fromDateTime(SystemClock().now());
     if (!now)
         return 1;
-    const QString table = eventsListing(folder, *now, QLocale::system(), owner);
-    std::fputs(table.toUtf8().constData(), stdout);
-    return 0;
+    QString table;
+    QStringList errors;
+    const bool read = eventsListing(folder, *now, QLocale::system(), owner, &table, &errors);
+    // Written by size: a name may hold a NUL byte, and every row is printed whole.
+    const QByteArray bytes = table.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    for (const QString& error : errors)
+        std::fputs(qPrintable(u"krn: " % error % u'\n'), stderr);
+    return read ? 0 : 1;
 }
 
 int runWindow(int argc, char* argv[], const QString& folderOption)
@@ -79,17 +94,43 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     QApplication application(argc, argv);
     nameApplication();
     applyPaletteSwitch();
+    // Kronvel ends through the main window's unload alone: closing the last visible window
+    // (the help window while the main window is in the tray) must not end it, and an unload
+    // of a hidden main window (SIGTERM while in the tray) must.
+    QApplication::setQuitOnLastWindowClosed(false);
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
     SystemClock clock;
     QtMessageBoxes boxes;
     QtDesktop desktop;
     QtTray tray;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kronvel-256.png")));
+    // Listening before the first box can open: a stop during the start closes that box, and
+    // then the window, the ordinary way, instead of killing the program.
+    // A box the start opens after the stop is closed as well, so the start runs to its end.
+    TerminationSignal termination;
+    bool stopping = false;
+    QTimer boxCloser;
+    boxCloser.setInterval(50);
+    QObject::connect(&boxCloser, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QObject::connect(&termination, &TerminationSignal::received, [&stopping, &boxCloser] {
+        stopping = true;
+        boxCloser.start();
+        QApplication::closeAllWindows();
+    });
     const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
     if (!self)
         return 0; // another Kronvel has this folder: end silently
-    TerminationSignal termination;
+    if (stopping) {
+        self->window().close();
+        return 0;
+    }
+    // From here on a stop unloads the main window even where it is hidden in the tray.
     QObject::connect(&termination, &TerminationSignal::received, &self->window(), &QWidget::close);
+    QObject::connect(
+        &self->window(), &frmPubMain::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     return application.exec();
 }
 

@@ -4,24 +4,23 @@
 #include "components/ProfileParser.h"
 #include "components/RawLines.h"
 
-#include <QFile>
 #include <QIODevice>
 
 namespace ProfileFile {
 
 namespace {
 
+// A file that cannot be read (or is no regular file) reads as empty, as a missing one does.
 QByteArray readBytes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    QByteArray bytes;
+    FileReplace::readAll(path, &bytes, nullptr);
+    return bytes;
 }
 
 QString readText(const QByteArray& bytes, const QString& section, const QString& key)
 {
-    const QList<ProfileLine> lines = ProfileParser::parse(RawLines::split(bytes).lines);
+    const QList<ProfileLine> lines = ProfileParser::parse(RawLines::split(bytes).texts());
     const qsizetype sectionLine = ProfileParser::findSection(lines, section);
     if (sectionLine < 0)
         return QString();
@@ -32,7 +31,7 @@ QString readText(const QByteArray& bytes, const QString& section, const QString&
 QList<std::pair<QString, QString>> readSection(const QByteArray& bytes, const QString& section)
 {
     QList<std::pair<QString, QString>> entries;
-    const QList<ProfileLine> lines = ProfileParser::parse(RawLines::split(bytes).lines);
+    const QList<ProfileLine> lines = ProfileParser::parse(RawLines::split(bytes).texts());
     const qsizetype sectionLine = ProfileParser::findSection(lines, section);
     if (sectionLine < 0)
         return entries;
@@ -45,9 +44,38 @@ QList<std::pair<QString, QString>> readSection(const QByteArray& bytes, const QS
     return entries;
 }
 
-bool isBlank(const QByteArray& rawLine)
+bool isBlank(const RawLines& file, qsizetype line)
 {
-    return rawLine.trimmed().isEmpty();
+    return file.text(line).trimmed().isEmpty();
+}
+
+// Puts one value into the file's lines; false when the file already holds it as written.
+bool put(RawLines& file, const QString& section, const QString& key, const QString& value)
+{
+    const QList<ProfileLine> lines = ProfileParser::parse(file.texts());
+    const qsizetype sectionLine = ProfileParser::findSection(lines, section);
+    if (sectionLine < 0) {
+        if (!file.lines.isEmpty() && !isBlank(file, file.lines.size() - 1))
+            file.append(QString());
+        file.append(u'[' + section.trimmed() + u']');
+        file.append(key.trimmed() + u'=' + value);
+        return true;
+    }
+    const qsizetype keyLine = ProfileParser::findKey(lines, sectionLine, key);
+    if (keyLine >= 0) {
+        // The key keeps the spelling the file gives it; only the value changes.
+        const QString changed = lines[keyLine].name + u'=' + value;
+        if (file.text(keyLine) == changed)
+            return false;
+        file.setText(keyLine, changed);
+        return true;
+    }
+    // After the section's last non-blank line, so blank lines stay between sections.
+    qsizetype at = ProfileParser::sectionEnd(lines, sectionLine);
+    while (at > sectionLine + 1 && isBlank(file, at - 1))
+        --at;
+    file.insert(at, key.trimmed() + u'=' + value);
+    return true;
 }
 
 } // namespace
@@ -75,33 +103,24 @@ QList<std::pair<QString, QString>> readSection(QIODevice& device, const QString&
 bool writeText(
     const QString& path, const QString& section, const QString& key, const QString& value, QString* error)
 {
+    return writeTexts(path, { { section, key, value } }, error);
+}
+
+bool writeTexts(const QString& path, const QList<ProfileEntry>& entries, QString* error)
+{
     QByteArray bytes;
     if (!FileReplace::readAll(path, &bytes, error))
         return false;
     RawLines file = RawLines::split(bytes);
-    const QList<ProfileLine> lines = ProfileParser::parse(file.lines);
-    const qsizetype sectionLine = ProfileParser::findSection(lines, section);
-    if (sectionLine >= 0) {
-        const qsizetype keyLine = ProfileParser::findKey(lines, sectionLine, key);
-        if (keyLine >= 0) {
-            // The key keeps the spelling the file gives it; only the value changes.
-            const QByteArray changed = (lines[keyLine].name + u'=' + value).toUtf8();
-            if (changed == file.lines[keyLine] && file.lastLineEnded)
-                return true;
-            file.lines[keyLine] = changed;
-        } else {
-            // After the section's last non-blank line, so blank lines stay between sections.
-            qsizetype at = ProfileParser::sectionEnd(lines, sectionLine);
-            while (at > sectionLine + 1 && isBlank(file.lines[at - 1]))
-                --at;
-            file.lines.insert(at, (key.trimmed() + u'=' + value).toUtf8());
-        }
-    } else {
-        if (!file.lines.isEmpty() && !isBlank(file.lines.back()))
-            file.lines.append(QByteArray());
-        file.lines.append((u'[' + section.trimmed() + u']').toUtf8());
-        file.lines.append((key.trimmed() + u'=' + value).toUtf8());
+    bool changed = false;
+    for (const ProfileEntry& entry : entries)
+        changed = put(file, entry.section, entry.key, entry.value) || changed;
+    if (!file.lines.isEmpty() && file.lines.back().end.isEmpty()) {
+        file.lines.back().end = file.ending; // a written profile ends every line
+        changed = true;
     }
+    if (!changed)
+        return true;
     return FileReplace::replace(path, file.join(), error);
 }
 

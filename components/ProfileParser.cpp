@@ -1,7 +1,5 @@
 #include "components/ProfileParser.h"
 
-#include "components/TextDecoding.h"
-
 namespace ProfileParser {
 
 namespace {
@@ -16,10 +14,10 @@ QString withoutQuotes(const QString& value)
 
 } // namespace
 
-ProfileLine parse(const QByteArray& rawLine)
+ProfileLine parse(const QString& rawLine)
 {
     ProfileLine line;
-    const QString text = decodeLine(rawLine).trimmed();
+    const QString text = rawLine.trimmed();
     if (text.startsWith(u'[')) {
         const qsizetype close = text.lastIndexOf(u']');
         if (close > 0) {
@@ -33,15 +31,18 @@ ProfileLine parse(const QByteArray& rawLine)
         line.kind = ProfileLine::Kind::Entry;
         line.name = text.left(equals).trimmed();
         line.value = withoutQuotes(text.mid(equals + 1).trimmed());
+    } else if (equals < 0 && !text.isEmpty()) {
+        line.kind = ProfileLine::Kind::Bare;
+        line.name = text;
     }
     return line;
 }
 
-QList<ProfileLine> parse(const QList<QByteArray>& rawLines)
+QList<ProfileLine> parse(const QStringList& rawLines)
 {
     QList<ProfileLine> lines;
     lines.reserve(rawLines.size());
-    for (const QByteArray& raw : rawLines)
+    for (const QString& raw : rawLines)
         lines.append(parse(raw));
     return lines;
 }
@@ -70,7 +71,7 @@ qsizetype findKey(const QList<ProfileLine>& lines, qsizetype sectionLine, const 
     const QString wanted = key.trimmed();
     const qsizetype end = sectionEnd(lines, sectionLine);
     for (qsizetype i = sectionLine + 1; i < end; ++i) {
-        if (lines[i].kind == ProfileLine::Kind::Entry
+        if ((lines[i].kind == ProfileLine::Kind::Entry || lines[i].kind == ProfileLine::Kind::Bare)
             && lines[i].name.compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }

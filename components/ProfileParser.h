@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One line of a profile file as the Windows profile functions see it.
 struct ProfileLine
 {
-    enum class Kind { Other, Section, Entry };
+    // Bare: a line without "=" inside a section; it reads as an empty value and a write
+    // of its key replaces it, as Windows does.
+    enum class Kind { Other, Section, Entry, Bare };
     Kind kind = Kind::Other;
     QString name; // section or key name, trimmed
     QString value; // entry value, trimmed, one pair of enclosing quotes removed
@@ -15,14 +17,15 @@ struct ProfileLine
 
 namespace ProfileParser {
 
-ProfileLine parse(const QByteArray& rawLine);
-QList<ProfileLine> parse(const QList<QByteArray>& rawLines);
+ProfileLine parse(const QString& line);
+QList<ProfileLine> parse(const QStringList& lines);
 
 // The line of the first section with that name (case ignored); -1 when there is none.
 qsizetype findSection(const QList<ProfileLine>& lines, const QString& section);
 // The line after the last line of the section whose header is at sectionLine.
 qsizetype sectionEnd(const QList<ProfileLine>& lines, qsizetype sectionLine);
-// The first entry with that key (case ignored) in the section; -1 when there is none.
+// The first entry or bare line with that key (case ignored) in the section; -1 when there
+// is none.
 qsizetype findKey(const QList<ProfileLine>& lines, qsizetype sectionLine, const QString& key);
 
 } // namespace ProfileParser

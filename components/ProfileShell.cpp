@@ -45,9 +45,9 @@ bool ProfileShell::openAddress(const QString& address, int showCommand) const
     return m_desktop.openAddress(address);
 }
 
-qint32 ProfileShell::chooseColor(QWidget* owner) const
+qint32 ProfileShell::chooseColor(QWidget* owner, qint32 initial) const
 {
-    return m_desktop.chooseColor(owner);
+    return m_desktop.chooseColor(owner, initial);
 }
 
 qintptr ProfileShell::findWindow(const QString& title) const
@@ -67,17 +67,21 @@ QString ProfileShell::toQtFilter(const QString& nullSeparatedFilter)
     const QStringList parts = nullSeparatedFilter.split(QChar(0));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts[i].trimmed();
-        // The system separates patterns with ";", Qt with blanks.
-        QString patterns = parts[i + 1].trimmed();
-        patterns.replace(u';', u' ');
+        QString description = parts[i].trimmed();
+        // The system separates patterns with ";", Qt with blanks; the system's "*.*" is every
+        // file, with or without an extension, which is Qt's "*".
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts))
+            patterns << (pattern.trimmed() == u"*.*" ? QStringLiteral("*") : pattern.trimmed());
         if (patterns.isEmpty())
             continue;
-        const QString wrapped = u'(' + patterns + u')';
-        // "All Files (*.*)" already names its pattern as Qt wants it.
-        filters.append(description.endsWith(wrapped)
-                ? description
-                : (description.isEmpty() ? wrapped : description + u' ' + wrapped));
+        // A description that names its patterns already ("All Files (*.*)") names them once,
+        // as Qt matches them; the system matches without regard to case, and so does Qt's dialog.
+        const QString named = u'(' + parts[i + 1].trimmed().replace(u';', u' ') + u')';
+        if (description.endsWith(named, Qt::CaseInsensitive))
+            description = description.chopped(named.size()).trimmed();
+        const QString wrapped = u'(' + patterns.join(u' ') + u')';
+        filters.append(description.isEmpty() ? wrapped : description + u' ' + wrapped);
     }
     return filters.join(QStringLiteral(";;"));
 }

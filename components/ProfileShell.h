@@ -27,8 +27,8 @@ public:
                            const QString& filter, const QString& initialPath,
                            const QString& defaultExtension) const;
     bool openAddress(const QString& address, int showCommand) const;
-    // The colour as 0x00BBGGRR, or -1 when cancelled.
-    qint32 chooseColor(QWidget* owner) const;
+    // The colour as 0x00BBGGRR, or -1 when cancelled; the chooser opens at initial (0x00BBGGRR).
+    qint32 chooseColor(QWidget* owner, qint32 initial = 0xFFFFFF) const;
     // A value below 1 when no window has that title.
     qintptr findWindow(const QString& title) const;
     bool sendWindowMessage(qintptr window, int message, qintptr first, qintptr second) const;

@@ -2,16 +2,41 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
+#include <QStringList>
 
 // A text file as its lines of raw bytes, so that lines a change does not touch are written
-// back byte for byte, whatever their encoding.
+// back byte for byte, line break included. The file keeps the encoding it has, decided from
+// its content: UTF-16 with its byte-order mark, UTF-8 with its mark or when a line holds
+// valid UTF-8 beyond ASCII, else Windows-1252; an empty file is UTF-8. A line ends at CRLF,
+// LF or a lone CR alike.
 struct RawLines
 {
-    QList<QByteArray> lines; // without their line breaks
-    QByteArray ending = "\n"; // the file's line ending: the first one found, LF when none
-    bool lastLineEnded = true; // false when the last line lacks its line break
+    enum class Encoding { Windows1252, Utf8, Utf16LE, Utf16BE };
+    struct Line
+    {
+        QByteArray bytes; // in the file's encoding, without the break
+        QByteArray end; // the line's own break as found; empty for an unended last line
+    };
+
+    Encoding encoding = Encoding::Utf8;
+    QByteArray byteOrderMark;
+    QList<Line> lines;
+    QByteArray ending = "\n"; // the break new lines get: the file's most common one, LF when none
 
     static RawLines split(const QByteArray& bytes);
-    // Every line followed by the file's line ending.
     QByteArray join() const;
+
+    QString text(qsizetype line) const;
+    QStringList texts() const;
+    // Changed and added lines are encoded the file's way; a text Windows-1252 cannot hold
+    // turns the whole file into UTF-8 first.
+    void setText(qsizetype line, const QString& text);
+    // Inserts a line ended by the file's break; an unended line before it is ended first.
+    void insert(qsizetype at, const QString& text);
+    void append(const QString& text) { insert(lines.size(), text); }
+
+private:
+    QByteArray encode(const QString& text);
+    QByteArray encodeAscii(const char* ascii) const;
 };

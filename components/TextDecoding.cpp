@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five unassigned bytes keep
@@ -41,6 +43,8 @@ constexpr char16_t kHighControls[32] = {
     0x0178,
 };
 
+} // namespace
+
 QString decodeWindows1252(const QByteArray& bytes)
 {
     QString text;
@@ -52,7 +56,23 @@ QString decodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
-} // namespace
+std::optional<QByteArray> encodeWindows1252(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            bytes.append(char(code));
+            continue;
+        }
+        const auto* found = std::find(std::begin(kHighControls), std::end(kHighControls), code);
+        if (found == std::end(kHighControls))
+            return std::nullopt;
+        bytes.append(char(0x80 + (found - std::begin(kHighControls))));
+    }
+    return bytes;
+}
 
 QString decodeLine(const QByteArray& bytes)
 {

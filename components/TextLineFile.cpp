@@ -2,10 +2,8 @@
 
 #include "components/FileReplace.h"
 #include "components/RawLines.h"
-#include "components/TextDecoding.h"
+#include "platform/FileKind.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
 #include <QSet>
@@ -26,9 +24,9 @@ QString keyOf(const QString& line, const QString& separator)
     return at < 0 ? line : line.left(at);
 }
 
-bool hasKey(const QByteArray& rawLine, const QString& key, const QString& separator, int compare)
+bool hasKey(const QString& line, const QString& key, const QString& separator, int compare)
 {
-    return keyOf(decodeLine(rawLine), separator).compare(key, sensitivity(compare)) == 0;
+    return keyOf(line, separator).compare(key, sensitivity(compare)) == 0;
 }
 
 bool readFile(const QString& path, RawLines* file, QString* error)
@@ -52,15 +50,13 @@ int TextLineFile::countLines(const QString& path) const
 
 bool TextLineFile::appendLine(const QString& path, const QString& line, QString* error) const
 {
-    QByteArray bytes;
-    if (!FileReplace::readAll(path, &bytes, error))
+    RawLines file;
+    if (!readFile(path, &file, error))
         return false;
-    // Only bytes are added: the lines already there stay exactly as they were.
-    const QByteArray ending = RawLines::split(bytes).ending;
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += ending;
-    bytes += line.toUtf8() + ending;
-    return FileReplace::replace(path, bytes, error);
+    // Only bytes are added: the lines already there stay exactly as they were, unless the
+    // new text makes a Windows-1252 file UTF-8.
+    file.append(line);
+    return FileReplace::replace(path, file.join(), error);
 }
 
 bool TextLineFile::removeKeyedLine(
@@ -81,11 +77,16 @@ bool TextLineFile::removeKeyedLines(
     wanted.reserve(keys.size());
     for (const QString& key : keys)
         wanted.insert(lookup(key));
-    const qsizetype before = file.lines.size();
-    file.lines.removeIf(
-        [&](const QByteArray& raw) { return wanted.contains(lookup(keyOf(decodeLine(raw), separator))); });
-    if (file.lines.size() == before)
+    const QStringList texts = file.texts();
+    QList<RawLines::Line> kept;
+    kept.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (!wanted.contains(lookup(keyOf(texts[i], separator))))
+            kept.append(file.lines[i]);
+    }
+    if (kept.size() == file.lines.size())
         return true; // nothing to remove: the file is not touched at all
+    file.lines = kept;
     return FileReplace::replace(path, file.join(), error);
 }
 
@@ -118,15 +119,16 @@ bool TextLineFile::replaceKeyedLines(const QString& path, const QList<KeyedLine>
         if (found != keyed.end())
             found->lines.append(index);
     };
-    for (qsizetype i = 0; i < file.lines.size(); ++i)
-        enqueue(decodeLine(file.lines[i]), i);
+    const QStringList texts = file.texts();
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        enqueue(texts[i], i);
     std::vector<bool> removed(size_t(file.lines.size() + replacements.size()), false);
     for (const KeyedLine& replacement : replacements) {
         Queue& queue = keyed[lookup(replacement.key)];
         if (queue.next < queue.lines.size())
             removed[size_t(queue.lines[queue.next++])] = true;
         enqueue(replacement.line, file.lines.size());
-        file.lines.append(replacement.line.toUtf8());
+        file.append(replacement.line);
     }
     qsizetype kept = 0;
     for (qsizetype i = 0; i < file.lines.size(); ++i) {
@@ -144,11 +146,11 @@ bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const Q
     if (!readFile(path, &file, error))
         return false;
     // Keys are unique, so the first line with the old key is the one meant.
-    for (QByteArray& raw : file.lines) {
-        if (!hasKey(raw, oldKey, separator, compare))
+    for (qsizetype i = 0; i < file.lines.size(); ++i) {
+        const QString line = file.text(i);
+        if (!hasKey(line, oldKey, separator, compare))
             continue;
-        const QString line = decodeLine(raw);
-        raw = (newKey + line.mid(keyOf(line, separator).size())).toUtf8();
+        file.setText(i, newKey + line.mid(keyOf(line, separator).size()));
         return FileReplace::replace(path, file.join(), error);
     }
     return true;
@@ -156,21 +158,18 @@ bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const Q
 
 std::optional<QStringList> TextLineFile::readLines(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (fileKind(path) == FileKind::Missing) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("Cannot read %1: the file does not exist").arg(path);
         return std::nullopt;
     }
-    return readLines(file);
+    RawLines file;
+    if (!readFile(path, &file, error))
+        return std::nullopt;
+    return file.texts();
 }
 
 QStringList TextLineFile::readLines(QIODevice& device)
 {
-    QStringList lines;
-    const RawLines file = RawLines::split(device.readAll());
-    lines.reserve(file.lines.size());
-    for (const QByteArray& raw : file.lines)
-        lines.append(decodeLine(raw));
-    return lines;
+    return RawLines::split(device.readAll()).texts();
 }

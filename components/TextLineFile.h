@@ -7,10 +7,10 @@
 class QIODevice;
 
 // Edits plain text files line by line. A line is a text ended by a line break; a key is the
-// text of a line before the first separator. CRLF and LF are read; a line that is not valid
-// UTF-8 reads as Windows-1252. Lines are written as UTF-8 with the line ending the file
-// already uses (LF for a new file). Every change replaces the file atomically, so a failed
-// write leaves the old file whole.
+// text of a line before the first separator. A line ends at CRLF, LF or a lone CR. The file
+// keeps its encoding and line breaks (RawLines): lines a change does not touch keep their
+// bytes, new lines get the file's break (LF for a new file). Every change replaces the file
+// atomically, so a failed write leaves the old file whole.
 class TextLineFile
 {
 public:

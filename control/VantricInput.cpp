@@ -19,6 +19,12 @@ bool isEnterKey(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Enter and Space click the button; every other key is the window's.
+bool usesKey(qint16 keyCode)
+{
+    return keyCode == 13 || keyCode == 32;
+}
+
 } // namespace
 
 void Vantric::raiseClick()
@@ -111,7 +117,9 @@ void Vantric::keyPressEvent(QKeyEvent* event)
     Q_EMIT KeyDown(code, shift);
     if (!event->text().isEmpty())
         Q_EMIT KeyPress(static_cast<qint16>(event->text().at(0).unicode()));
-    event->accept();
+    // As a button does, the keys the button does not use go on to its window, so Esc reaches
+    // the window's cancel button and its own Esc handling from here too.
+    event->setAccepted(usesKey(code));
 }
 
 void Vantric::keyReleaseEvent(QKeyEvent* event)
@@ -128,7 +136,7 @@ void Vantric::keyReleaseEvent(QKeyEvent* event)
     }
     d->keyLatch = false;
     Q_EMIT KeyUp(code, InputCodes::shiftMask(event->modifiers()));
-    event->accept();
+    event->setAccepted(usesKey(code));
 }
 
 void Vantric::handleMouseDown(qint16 button, qint16 shift, float x, float y)

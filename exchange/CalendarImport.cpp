@@ -1,9 +1,8 @@
 #include "exchange/CalendarImport.h"
 
 #include "components/FileReplace.h"
-#include "components/TextLineFile.h"
+#include "components/RawLines.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QSet>
 
@@ -15,12 +14,10 @@ QString nameKey(const QString& name)
 }
 
 // The names of the events file's lines: the text before the first tab of each.
-QSet<QString> takenNames(QByteArray bytes)
+QSet<QString> takenNames(const QStringList& lines)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
     QSet<QString> names;
-    for (const QString& line : TextLineFile::readLines(buffer)) {
+    for (const QString& line : lines) {
         const qsizetype tab = line.indexOf(u'\t');
         if (tab >= 0)
             names.insert(nameKey(line.left(tab)));
@@ -46,9 +43,11 @@ std::optional<ImportResult> importCalendar(
     if (!FileReplace::readAll(eventsPath, &bytes, error))
         return std::nullopt;
 
+    // The new lines take the file's own encoding and line breaks; the others keep their bytes.
+    RawLines file = RawLines::split(bytes);
     ImportResult result;
     result.skipped = calendar->skipped;
-    QSet<QString> names = takenNames(bytes);
+    QSet<QString> names = takenNames(file.texts());
     for (const EventEntry& event : calendar->events) {
         const QString key = nameKey(event.name);
         if (names.contains(key)) {
@@ -57,16 +56,9 @@ std::optional<ImportResult> importCalendar(
         }
         names.insert(key);
         result.added.append(event);
+        file.append(event.name % u'\t' % event.moment.toText());
     }
-    if (result.added.isEmpty())
-        return result;
-
-    const QByteArray lineEnd = bytes.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += lineEnd;
-    for (const EventEntry& event : result.added)
-        bytes += (event.name % u'\t' % event.moment.toText()).toUtf8() + lineEnd;
-    if (!FileReplace::replace(eventsPath, bytes, error))
+    if (!result.added.isEmpty() && !FileReplace::replace(eventsPath, file.join(), error))
         return std::nullopt;
     return result;
 }

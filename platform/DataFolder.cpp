@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -57,4 +58,19 @@ bool installShippedFiles(const QString& folder, const QString& resourcePrefix, Q
 QString dataFilePath(const QString& folder, const QString& fileName)
 {
     return QDir(folder).filePath(fileName);
+}
+
+int sweepStaleTemporaries(const QString& folder)
+{
+    // QSaveFile's temporary: the file's own name, a dot and six letters or digits.
+    static const QRegularExpression temporary(
+        QStringLiteral("^.+\\.dll\\.[A-Za-z0-9]{6}$"), QRegularExpression::CaseInsensitiveOption);
+    const QDir dir(folder);
+    int removed = 0;
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (temporary.match(entry.fileName()).hasMatch() && QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }

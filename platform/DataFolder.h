@@ -13,3 +13,9 @@ bool installShippedFiles(const QString& folder, const QString& resourcePrefix, Q
 
 // The full path of a file in the data folder.
 QString dataFilePath(const QString& folder, const QString& fileName);
+
+// Removes the temporary files that writes killed midway left in the folder: a file is
+// replaced by writing "<name>.XXXXXX" beside it and renaming it over the file, so such a
+// file of a "*.dll" that is still there is stale once this process owns the folder.
+// Returns how many were removed.
+int sweepStaleTemporaries(const QString& folder);

@@ -19,8 +19,8 @@ public:
     // The chosen path, empty when cancelled.
     virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                  const QString& defaultExtension) = 0;
-    // The chosen colour as 0x00BBGGRR, or -1 when cancelled.
-    virtual qint32 chooseColor(QWidget* owner) = 0;
+    // The chosen colour as 0x00BBGGRR, or -1 when cancelled; the chooser opens at initial.
+    virtual qint32 chooseColor(QWidget* owner, qint32 initial) = 0;
     virtual bool openAddress(const QString& address) = 0;
     // A top-level window of this program with that title; 0 when there is none.
     virtual quintptr findWindow(const QString& title) = 0;

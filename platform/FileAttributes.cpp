@@ -78,7 +78,10 @@ bool setReadOnly(const QString& path, bool readOnly, QString* error)
     struct stat status = {};
     if (::stat(native.constData(), &status) == 0) {
         const mode_t now = status.st_mode & 07777;
-        const mode_t wanted = readOnly ? (now & ~kWriteBits) : (now | S_IWUSR);
+        // A file its owner may not read stays exactly as the user set it: making it
+        // writable would only invite a blind overwrite.
+        const bool unreadable = !(now & S_IRUSR);
+        const mode_t wanted = unreadable ? now : readOnly ? (now & ~kWriteBits) : (now | S_IWUSR);
         if (wanted == now || ::chmod(native.constData(), wanted) == 0)
             return true;
     }

@@ -1,11 +1,12 @@
 #include "platform/FileSystem.h"
 
 #include "platform/FileAttributes.h"
+#include "platform/FileKind.h"
+#include "platform/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -22,19 +23,11 @@ bool isReadOnly(const QString& path)
     return attributes >= 0 && (attributes & FileAttribute::ReadOnly);
 }
 
-// Replaces path with contents in one step; the old file stays whole when anything fails.
-bool writeAtomically(const QString& path, const QByteArray& contents, QString* error)
+// Nothing but a regular file (or a link to one) is ever replaced.
+bool refuseOther(const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(contents) != contents.size()) {
-        file.cancelWriting();
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    }
-    if (!file.commit())
-        return fail(error, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return true;
+    return fileKind(path) == FileKind::Other
+        && !fail(error, QStringLiteral("%1 is not a regular file: it is left alone").arg(path));
 }
 
 } // namespace
@@ -46,13 +39,15 @@ bool FileSystem::fileExists(const QString& path) const
 
 bool FileSystem::createTextFile(const QString& path, bool overwrite, QString* error) const
 {
+    if (refuseOther(path, error))
+        return false;
     if (QFileInfo::exists(path)) {
         if (!overwrite)
             return fail(error, QStringLiteral("File already exists: %1").arg(path));
         if (isReadOnly(path))
             return fail(error, QStringLiteral("Permission denied, the file is read-only: %1").arg(path));
     }
-    return writeAtomically(path, QByteArray(), error);
+    return SafeWrite::replace(path, QByteArray(), error);
 }
 
 bool FileSystem::copyFile(
@@ -61,6 +56,8 @@ bool FileSystem::copyFile(
     QFile input(source);
     if (!QFileInfo(source).isFile() || !input.open(QIODevice::ReadOnly))
         return fail(error, QStringLiteral("Cannot read %1: %2").arg(source, input.errorString()));
+    if (refuseOther(destination, error))
+        return false;
     if (QFileInfo::exists(destination)) {
         if (!overwrite)
             return fail(error, QStringLiteral("File already exists: %1").arg(destination));
@@ -73,7 +70,7 @@ bool FileSystem::copyFile(
     const QByteArray contents = input.readAll();
     if (input.error() != QFileDevice::NoError)
         return fail(error, QStringLiteral("Cannot read %1: %2").arg(source, input.errorString()));
-    return writeAtomically(destination, contents, error);
+    return SafeWrite::replace(destination, contents, error);
 }
 
 bool FileSystem::deleteFile(const QString& path, bool force, QString* error) const

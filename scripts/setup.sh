@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libical-dev pkg-config xvfb xauth fonts-dejavu-core)
+# openbox, trayer and xdotool: the test that runs krn under a framing window manager and a tray.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libical-dev pkg-config xvfb xauth fonts-dejavu-core openbox trayer xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,12 +1,12 @@
 #include "stores/EventsFile.h"
 
-#include "stores/DataFiles.h"
-#include "platform/DataFolder.h"
+#include "components/TextLineFile.h"
 #include "core/EventListModel.h"
+#include "core/SpanSeconds.h"
+#include "platform/DataFolder.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
-#include "core/SpanSeconds.h"
-#include "components/TextLineFile.h"
+#include "stores/DataFiles.h"
 
 #include <QSet>
 
@@ -79,16 +79,17 @@ bool EventsFile::remove(const QStringList& names, QString* error) const
     return m_lines.removeKeyedLines(path(), names, tab, TextLineFile::Binary, error);
 }
 
-bool EventsFile::change(const QString& oldName, const QString& name, const QString& dateTimeText,
-                        QString* error) const
+bool EventsFile::change(
+    const QString& oldName, const QString& name, const QString& dateTimeText, QString* error) const
 {
-    return m_lines.replaceKeyedLine(path(), oldName, name % tab % dateTimeText, tab, TextLineFile::Binary, error);
+    return m_lines.replaceKeyedLine(
+        path(), oldName, name % tab % dateTimeText, tab, TextLineFile::Binary, error);
 }
 
 bool EventsFile::clear(QString* error) const
 {
-    if (m_fileSystem.fileExists(path()) && !m_fileSystem.deleteFile(path(), false, error))
-        return false;
+    // Emptied in one replacement, never deleted first: a crash leaves the old file or the
+    // empty one, and a link stays a link. A read-only file is refused as a delete would be.
     return m_fileSystem.createTextFile(path(), true, error);
 }
 

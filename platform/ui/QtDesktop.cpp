@@ -25,9 +25,10 @@ QString QtDesktop::saveFileName(
     return dialog.selectedFiles().value(0);
 }
 
-qint32 QtDesktop::chooseColor(QWidget* owner)
+qint32 QtDesktop::chooseColor(QWidget* owner, qint32 initial)
 {
-    const QColor color = QColorDialog::getColor(Qt::white, owner);
+    const QColor color = QColorDialog::getColor(
+        QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), owner);
     if (!color.isValid())
         return -1;
     return encodeColor(color.red(), color.green(), color.blue());

@@ -10,7 +10,7 @@ public:
         QWidget* owner, const QString& title, const QString& filter, const QString& initialPath) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
         const QString& defaultExtension) override;
-    qint32 chooseColor(QWidget* owner) override;
+    qint32 chooseColor(QWidget* owner, qint32 initial) override;
     bool openAddress(const QString& address) override;
     quintptr findWindow(const QString& title) override;
     bool sendWindowMessage(quintptr window, int message, quintptr first, quintptr second) override;

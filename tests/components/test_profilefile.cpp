@@ -24,6 +24,15 @@ const QByteArray kSettings = "; Kronvel\r\n"
                              "[ system ]\r\n"
                              "Extra=second\r\n";
 
+// UTF-16 little-endian with its byte-order mark.
+QByteArray utf16(const QString& text)
+{
+    QByteArray bytes("\xff\xfe");
+    for (const QChar c : text)
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    return bytes;
+}
+
 } // namespace
 
 class TestProfileFile : public QObject
@@ -151,9 +160,30 @@ private Q_SLOTS:
             << QByteArray("[a]\r\nx=1") << QStringLiteral("a") << QStringLiteral("x") << QStringLiteral("2")
             << QByteArray("[a]\r\nx=2\r\n");
 
-        QTest::newRow("written as UTF-8")
-            << QByteArray("[a]\r\n") << QStringLiteral("a") << QStringLiteral("Name")
-            << QStringLiteral("Caf\u00e9") << QByteArray("[a]\r\nName=Caf\xc3\xa9\r\n");
+        // As Windows' own profile functions (code page 1252) read and write them.
+        const auto row = [](const char* name, const QByteArray& before, const QString& key,
+                             const QString& value, const QByteArray& after) {
+            QTest::newRow(name) << before << QStringLiteral("a") << key << value << after;
+        };
+        row("new file is UTF-8", "<missing>", QStringLiteral("N"), QStringLiteral("Caf\u00e9"),
+            "[a]\nN=Caf\xc3\xa9\n");
+        row("ASCII file takes Windows-1252", "[a]\r\n", QStringLiteral("N"),
+            QStringLiteral("Caf\u00e9 \u20ac"), "[a]\r\nN=Caf\xe9 \x80\r\n");
+        row("Windows-1252 key keeps its bytes", "[a]\r\nCl\xe9=1\r\nZ=\x80\r\n", QStringLiteral("Cl\u00e9"),
+            QStringLiteral("2"), "[a]\r\nCl\xe9=2\r\nZ=\x80\r\n");
+        row("text 1252 cannot hold makes the whole file UTF-8", "[a]\r\nCl\xe9=1\r\n", QStringLiteral("K"),
+            QStringLiteral("\u03a9"), "[a]\r\nCl\xc3\xa9=1\r\nK=\xce\xa9\r\n");
+        row("UTF-8 file stays UTF-8, other lines keep their bytes", "[a]\nN=Caf\xc3\xa9\nO=\xe9\n",
+            QStringLiteral("M"), QStringLiteral("\u00e9"), "[a]\nN=Caf\xc3\xa9\nO=\xe9\nM=\xc3\xa9\n");
+        row("UTF-8 byte-order mark", "\xef\xbb\xbf[a]\r\nx=1\r\n", QStringLiteral("x"),
+            QStringLiteral("\u00e9"), "\xef\xbb\xbf[a]\r\nx=\xc3\xa9\r\n");
+        row("UTF-16 with its byte-order mark", utf16(QStringLiteral("[a]\r\nx=1\r\n")), QStringLiteral("x"),
+            QStringLiteral("\u20ac"), utf16(QStringLiteral("[a]\r\nx=\u20ac\r\n")));
+        row("lone CR ends a line in a CRLF file", "[a]\r\nx=1\ry=2\r\n", QStringLiteral("y"),
+            QStringLiteral("3"), "[a]\r\nx=1\ry=3\r\n");
+        row("CR-only file", "[a]\rx=1\r", QStringLiteral("y"), QStringLiteral("2"), "[a]\rx=1\ry=2\r");
+        row("bare key line replaced", "[a]\r\nK\r\nL=1\r\n", QStringLiteral("k"), QStringLiteral("2"),
+            "[a]\r\nK=2\r\nL=1\r\n");
     }
 
     void write()

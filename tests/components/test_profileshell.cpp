@@ -18,11 +18,14 @@ private Q_SLOTS:
         const QChar nul(0);
         QTest::newRow("two pairs") << (QStringLiteral("Kronvel Files") + nul + QStringLiteral("*.krn") + nul
             + QStringLiteral("All Files (*.*)") + nul + QStringLiteral("*.*"))
-                                   << QStringLiteral("Kronvel Files (*.krn);;All Files (*.*)");
+                                   << QStringLiteral("Kronvel Files (*.krn);;All Files (*)");
         QTest::newRow("trailing separator") << (QStringLiteral("Text") + nul + QStringLiteral("*.txt") + nul)
                                             << QStringLiteral("Text (*.txt)");
         QTest::newRow("several patterns") << (QStringLiteral("Lists") + nul + QStringLiteral("*.krn;*.txt"))
                                           << QStringLiteral("Lists (*.krn *.txt)");
+        QTest::newRow("events file, any case, every file") << (QStringLiteral("KRN Events File (*.KRN)") + nul
+            + QStringLiteral("*.krn") + nul + QStringLiteral("All Files (*.*)") + nul
+            + QStringLiteral("*.*")) << QStringLiteral("KRN Events File (*.krn);;All Files (*)");
         QTest::newRow("empty") << QString() << QString();
     }
 

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,7 +17,7 @@ const QByteArray kEvents = "Birthday\t2010/01/01 12:00:00\r\n"
 
 const QString kTab = QStringLiteral("\t");
 
-enum class Change { Append, Remove, Rename, Replace };
+enum class Change { Append, AppendOutside1252, Remove, Rename, Replace };
 
 } // namespace
 
@@ -40,6 +41,8 @@ private Q_SLOTS:
         QTest::newRow("CRLF lines") << kEvents << 4;
         QTest::newRow("last line without a break") << QByteArray("a\nb") << 2;
         QTest::newRow("blank line counts") << QByteArray("a\r\n\r\nb\r\n") << 3;
+        QTest::newRow("CR-only lines") << QByteArray("a\rb\rc\r") << 3;
+        QTest::newRow("lone CR inside CRLF") << QByteArray("a\r\nb\rc\r\n") << 3;
     }
 
     void countLines()
@@ -57,15 +60,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
         const QByteArray line = "Caf\xc3\xa9\t2020/01/01 00:00:00";
+        const QByteArray line1252 = "Caf\xe9\t2020/01/01 00:00:00";
         QTest::newRow("new file uses LF") << QByteArray("<missing>") << QByteArray(line + "\n");
         QTest::newRow("empty file uses LF") << QByteArray() << QByteArray(line + "\n");
-        QTest::newRow("CRLF file keeps CRLF, old bytes kept")
-            << kEvents << QByteArray(kEvents + line + "\r\n");
-        QTest::newRow("LF file") << QByteArray("a\tb\n") << QByteArray("a\tb\n" + line + "\n");
+        QTest::newRow("Windows-1252 CRLF file keeps CRLF, 1252 and old bytes")
+            << kEvents << QByteArray(kEvents + line1252 + "\r\n");
+        QTest::newRow("ASCII LF file takes Windows-1252")
+            << QByteArray("a\tb\n") << QByteArray("a\tb\n" + line1252 + "\n");
+        QTest::newRow("UTF-8 file") << QByteArray("\xc3\xa9\n") << QByteArray("\xc3\xa9\n" + line + "\n");
+        QTest::newRow("CR-only file") << QByteArray("a\tb\r") << QByteArray("a\tb\r" + line1252 + "\r");
         QTest::newRow("unended CRLF line is ended first")
-            << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n" + line + "\r\n");
+            << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n" + line1252 + "\r\n");
         QTest::newRow("unended single line is ended with LF")
-            << QByteArray("a") << QByteArray("a\n" + line + "\n");
+            << QByteArray("a") << QByteArray("a\n" + line1252 + "\n");
     }
 
     void appendLine()
@@ -161,10 +168,10 @@ private Q_SLOTS:
         QTest::newRow("in place, rest unchanged")
             << QStringLiteral("birthday party") << int(TextLineFile::Binary)
             << QByteArray("Birthday\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
-                          "Jubil\xc3\xa9\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
+                          "Jubil\xe9\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
         QTest::newRow("text compare renames the first match")
             << QStringLiteral("BIRTHDAY") << int(TextLineFile::Text)
-            << QByteArray("Jubil\xc3\xa9\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
+            << QByteArray("Jubil\xe9\t2010/01/01 12:00:00\r\nCaf\xe9\t2011/02/03 04:05:06\r\n"
                           "birthday party\t2012/01/01 00:00:00\r\nBIRTHDAY\t2013/01/01 00:00:00\r\n");
         QTest::newRow("missing key leaves the file unchanged")
             << QStringLiteral("Nothing") << int(TextLineFile::Text) << kEvents;
@@ -232,6 +239,59 @@ private Q_SLOTS:
         QTEST(TestFiles::read(single), "after");
     }
 
+    void changeKeepsBreaksAndEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QByteArray>("after");
+        // Each change names key "b" and brings the text "\u00e9\t9" or "\u03a9\t9".
+        QTest::newRow("CR-only: remove keeps the other records")
+            << QByteArray("a\t1\rb\t2\rc\t3\r") << Change::Remove << QByteArray("a\t1\rc\t3\r");
+        QTest::newRow("CR-only: replace moves the record to the end")
+            << QByteArray("a\t1\rb\t2\rc\t3\r") << Change::Replace << QByteArray("a\t1\rc\t3\r\xe9\t9\r");
+        QTest::newRow("text 1252 cannot hold makes the whole file UTF-8") << QByteArray(
+            "a\t\xe9\r\n") << Change::AppendOutside1252 << QByteArray("a\t\xc3\xa9\r\n\xce\xa9\t9\r\n");
+        QTest::newRow("UTF-8 file, a 1252 line keeps its bytes") << QByteArray(
+            "a\t\xe9\nb\t\xc3\xa9\n") << Change::Replace << QByteArray("a\t\xe9\n\xc3\xa9\t9\n");
+        QTest::newRow("UTF-8 byte-order mark kept") << QByteArray(
+            "\xef\xbb\xbf"
+            "b\t1\n") << Change::Rename << QByteArray("\xef\xbb\xbf\xc3\xa9\t1\n");
+        QTest::newRow("UTF-16 big-endian") << QByteArray("\xfe\xff\0b\0\t\0001\0\r\0\n", 12) << Change::Rename
+                                           << QByteArray("\xfe\xff\0\xe9\0\t\0001\0\r\0\n", 12);
+    }
+
+    void changeKeepsBreaksAndEncoding()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(Change, change);
+        QFETCH(QByteArray, after);
+        const QString path = file();
+        QVERIFY(TestFiles::write(path, before));
+        const TextLineFile lines;
+        const QString b = QStringLiteral("b");
+        const QString text = QStringLiteral("\u00e9\t9");
+        QString error;
+        bool changed = false;
+        switch (change) {
+        case Change::Append:
+        case Change::AppendOutside1252:
+            changed = lines.appendLine(
+                path, change == Change::Append ? text : QStringLiteral("\u03a9\t9"), &error);
+            break;
+        case Change::Remove:
+            changed = lines.removeKeyedLine(path, b, kTab, TextLineFile::Binary, &error);
+            break;
+        case Change::Replace:
+            changed = lines.replaceKeyedLine(path, b, text, kTab, TextLineFile::Binary, &error);
+            break;
+        case Change::Rename:
+            changed = lines.renameKey(path, b, QStringLiteral("\u00e9"), kTab, TextLineFile::Binary, &error);
+            break;
+        }
+        QVERIFY2(changed, qPrintable(error));
+        QCOMPARE(TestFiles::read(path), after);
+    }
+
     void failedChangeKeepsFile_data()
     {
         QTest::addColumn<Change>("change");
@@ -262,6 +322,7 @@ private Q_SLOTS:
         bool changed = false;
         switch (change) {
         case Change::Append:
+        case Change::AppendOutside1252:
             changed = lines.appendLine(path, QStringLiteral("New\t2020/01/01 00:00:00"), &error);
             break;
         case Change::Remove:
@@ -284,6 +345,35 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(path), kEvents);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
             QStringList(QStringLiteral("events.dll")));
+    }
+
+    void onlyRegularFilesAreReadAndWritten_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind :
+            { "folder", "fifo", "link loop", "link to device", "link to file" })
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void onlyRegularFilesAreReadAndWritten()
+    {
+        QFETCH(QString, kind);
+        const QString path = file();
+        const QString target = m_dir->filePath(QStringLiteral("target"));
+        QVERIFY(TestFiles::makeSpecial(path, kind, target, "a\t0\n"));
+        const bool regular = kind == u"link to file";
+        const TextLineFile lines;
+        QString error;
+        QCOMPARE(lines.appendLine(path, QStringLiteral("x\t1"), &error), regular);
+        QCOMPARE(
+            lines.removeKeyedLine(path, QStringLiteral("a"), kTab, TextLineFile::Binary, &error), regular);
+        QCOMPARE(lines.countLines(path), regular ? 1 : 0);
+        QCOMPARE(QFileInfo(path).isSymLink(), kind.contains(u"link"));
+        QCOMPARE(QFileInfo(path).isDir(), kind == u"folder");
+        if (regular)
+            QCOMPARE(TestFiles::read(target), "x\t1\n");
+        else
+            QVERIFY(error.contains(path));
     }
 
     void appendWhereNoFileCanBe()

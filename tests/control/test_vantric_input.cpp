@@ -2,6 +2,7 @@
 #include "ButtonWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void windowReportsEnterAndEscAsAccessKeys_data();
     void windowReportsEnterAndEscAsAccessKeys();
     void accessLetterFocusesWithoutClick();
+    void unusedKeysGoOnToTheWindow();
 
 private:
     void perform(ButtonWindow& w, const QString& action);
@@ -238,6 +240,20 @@ void TestVantricInput::accessLetterFocusesWithoutClick()
     QTest::keyClick(w.other, Qt::Key_S, Qt::AltModifier);
     QVERIFY(w.button->hasFocus());
     QCOMPARE(clickSpy.count(), 0);
+}
+
+void TestVantricInput::unusedKeysGoOnToTheWindow()
+{
+    QDialog dialog; // closed by Esc on its focused button, as with any button
+    auto* button = new Vantric(&dialog);
+    button->InitNew();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    button->setFocus();
+    QSignalSpy keyDowns(button, &Vantric::KeyDown);
+    QTest::keyClick(button, Qt::Key_Escape);
+    QCOMPARE(keyDowns.count(), 1);
+    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestVantricInput)

@@ -87,31 +87,47 @@ private Q_SLOTS:
         QCOMPARE(contents->events[0].moment.toText(), moment);
     }
 
+    // The new lines take the events file's encoding and line breaks; its own lines keep their bytes.
+    void importAddsNewNamesInOneWriteAndSaysWhatItSkipped_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("UTF-8, CRLF, last line unended")
+            << "Birth (for test)\t1975/09/21 00:00:00\r\nCaf\xc3\xa9\t2001/01/01 00:00:00"_ba
+            << "Birth (for test)\t1975/09/21 00:00:00\r\nCaf\xc3\xa9\t2001/01/01 00:00:00\r\nNew "
+               "year\t2027/01/01 "
+               "00:00:00\r\nM\xc3\xbcller\t2027/06/01 00:00:00\r\n"_ba;
+        QTest::newRow("Windows-1252")
+            << "Birth (for test)\t1975/09/21 00:00:00\nK\xf6ln\t2001/01/01 00:00:00\n"_ba
+            << "Birth (for test)\t1975/09/21 00:00:00\nK\xf6ln\t2001/01/01 00:00:00\nNew "
+               "year\t2027/01/01 00:00:00\nM\xfcller\t2027/06/01 00:00:00\n"_ba;
+    }
     void importAddsNewNamesInOneWriteAndSaysWhatItSkipped()
     {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         QTemporaryDir folder;
         const QString events = QDir(folder.path()).filePath(u"events.dll"_s);
         const QString ics = QDir(folder.path()).filePath(u"in.ics"_s);
-        QVERIFY(writeFile(events,
-            "Birth (for test)\t1975/09/21 00:00:00\r\nOld\t2001/01/01 00:00:00")); // CRLF, no last break
+        QVERIFY(writeFile(events, before));
         QVERIFY(writeFile(ics,
             calendar(vevent("SUMMARY:birth (FOR TEST) \r\nDTSTART;VALUE=DATE:19750921\r\n")
                 + vevent("SUMMARY:New year\r\nDTSTART;VALUE=DATE:20270101\r\n")
                 + vevent("SUMMARY:new YEAR\r\nDTSTART;VALUE=DATE:20280101\r\n")
                 + vevent("DTSTART;VALUE=DATE:20280101\r\n")
                 + vevent("SUMMARY:Moved\r\nRECURRENCE-ID:20270101T100000\r\nDTSTART:20270102T100000\r\n")
-                + vevent("SUMMARY:No start\r\n"))));
+                + vevent("SUMMARY:No start\r\n")
+                + vevent("SUMMARY:M\xc3\xbcller\r\nDTSTART;VALUE=DATE:20270601\r\n"))));
         QString error;
         const auto result = importCalendar(ics, events, &error);
         QVERIFY2(result, qPrintable(error));
-        QCOMPARE(result->added.size(), 1);
+        QCOMPARE(result->added.size(), 2);
         QStringList skipped;
         for (const SkippedEntry& entry : result->skipped)
             skipped << entry.name;
         QCOMPARE(skipped,
             (QStringList { u""_s, u"Moved"_s, u"No start"_s, u"birth (FOR TEST)"_s, u"new YEAR"_s }));
-        QCOMPARE(readFile(events),
-            "Birth (for test)\t1975/09/21 00:00:00\r\nOld\t2001/01/01 00:00:00\r\nNew year\t2027/01/01 00:00:00\r\n"_ba);
+        QCOMPARE(readFile(events), after);
     }
 
     void refusesWhatIsNoCalendarAndLeavesTheEventsAlone_data()

@@ -1,6 +1,7 @@
-#include "stores/DataFiles.h"
+#include "platform/DataFolder.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
+#include "stores/DataFiles.h"
 #include "stores/MessageTexts.h"
 
 #include <QDir>
@@ -107,6 +108,30 @@ private Q_SLOTS:
         QVERIFY(!ensureDataFiles(notAFolder, FileSystem(), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(notAFolder + u"/works.dll"_s));
+    }
+
+    void unreadableFileKeepsItsMode()
+    {
+        QTemporaryDir dir;
+        const QString events = dir.filePath(u"events.dll"_s);
+        writeFile(events, "A\t2000/01/01 00:00:00\n");
+        QVERIFY(QFile::setPermissions(events, QFileDevice::Permissions()));
+        ensureDataFiles(dir.path(), FileSystem());
+        const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QCOMPARE(QFileInfo(events).permissions() & owner, QFileDevice::Permissions());
+    }
+
+    void staleTemporariesAreSwept()
+    {
+        QTemporaryDir dir;
+        const QStringList kept { u"events.dll"_s, u"notes.txt.Ab12Cd"_s, u"works.dll.Ab12Cd7"_s,
+            u"works.dll.abc"_s };
+        for (const QString& name : kept + QStringList { u"events.dll.Ab12Cd"_s, u"KRN.DLL.x9Y8z7"_s })
+            writeFile(dir.filePath(name), "x");
+        QCOMPARE(sweepStaleTemporaries(dir.path()), 2);
+        QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        left.sort();
+        QCOMPARE(left, kept);
     }
 
     void messagesAreReadAnewEachTime()

@@ -123,6 +123,16 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 2);
     }
 
+    void clearKeepsALink()
+    {
+        const QString target = m_dir.filePath(u"elsewhere"_s);
+        writeFile(target, "A\t2000/01/01 00:00:00\n");
+        QVERIFY(QFile::link(target, file().path()));
+        QVERIFY(file().clear());
+        QVERIFY(QFileInfo(file().path()).isSymLink());
+        QCOMPARE(readAll(target), QByteArray());
+    }
+
     void removeManyInOneWrite()
     {
         writeFile(file().path(), "A\t2000/01/01 00:00:00\nB\t2001/01/01 00:00:00\nb\t2002/01/01 00:00:00\n"

@@ -58,15 +58,18 @@ private Q_SLOTS:
                                      u"General"_s, u"Future"_s, u"Paused"_s, u"Finished"_s }));
     }
 
-    void onlyYearDecidesAFirstRun()
+    void missingValuesAreFilledIn()
     {
-        writeFile("[System]\r\nYear=5\r\n[List]\r\nName=Arial\r\n");
+        // What a first run killed midway could leave: Year and only some of the rest.
+        writeFile("[System]\r\nYear=5\r\nRefresh=\r\n[List]\r\nName=Arial\r\n");
         const Settings settings = SettingsFile(path()).readAtStartup();
         QCOMPARE(settings.value(SettingKey::Year), u"5"_s);
-        QCOMPARE(settings.value(SettingKey::Refresh), QString());
-        QCOMPARE(settings.value(SettingKey::Month), QString());
+        QCOMPARE(settings.value(SettingKey::Refresh), u"1"_s);
+        QCOMPARE(settings.value(SettingKey::Month), u"3"_s);
         QCOMPARE(settings.value(SettingKey::Name), u"Arial"_s);
-        QCOMPARE(ProfileFile::readText(path(), u"System"_s, u"Refresh"_s), QString());
+        QCOMPARE(settings.value(SettingKey::Finished), u"255"_s);
+        QCOMPARE(settings.value(SettingKey::Width), QString());
+        QCOMPARE(ProfileFile::readText(path(), u"System"_s, u"Refresh"_s), u"1"_s);
     }
 
     void defaultsLeaveThePositionAlone()

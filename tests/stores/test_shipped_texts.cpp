@@ -39,11 +39,13 @@ private Q_SLOTS:
     void everyMessageKeyHasAText_data()
     {
         QTest::addColumn<QString>("key");
-        const char* keys[] = { "CLEAR EVENT", "CLEAR WORK", "DAY OUT", "DEL EVENT PROMPT", "DEL WORK PROMPT",
+        const char* keys[] = { "BASE AT END", "CLEAR EVENT", "CLEAR WORK", "DAY OUT", "DEL EVENT PROMPT",
+                               "DEL WORK PROMPT",
                                "EVENT EXIST", "FIND", "FUTURE TIME", "HOUR OUT", "INPUT NAME A",
                                "INPUT NAME B", "INPUT PREC", "INPUT REFRE", "INPUT WORK", "MIN OUT",
                                "MONTH OUT", "NEED EVENT", "NEW WORK", "NO EVENT CLS", "NO EVENT DEL",
-                               "NO EVENT MODIFY", "NO WORK", "PAST TIME", "REFRE SCOPE", "SECOND OUT",
+                               "NO EVENT MODIFY", "NO WORK", "PAST TIME", "QTY BIG", "REFRE SCOPE",
+                               "SECOND OUT",
                                "WEEK OUT", "WORKDAY", "YEAR OUT" };
         for (const char* key : keys)
             QTest::newRow(key) << QString::fromLatin1(key);

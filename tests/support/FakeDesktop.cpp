@@ -20,9 +20,10 @@ QString FakeDesktop::saveFileName(
     return m_saveResults.isEmpty() ? QString() : m_saveResults.dequeue();
 }
 
-qint32 FakeDesktop::chooseColor(QWidget*)
+qint32 FakeDesktop::chooseColor(QWidget*, qint32 initial)
 {
     m_calls.append(QStringLiteral("color"));
+    m_initialColors.append(initial);
     return m_colors.isEmpty() ? -1 : m_colors.dequeue();
 }
 

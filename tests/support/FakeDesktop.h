@@ -21,7 +21,7 @@ public:
         QWidget* owner, const QString& title, const QString& filter, const QString& initialPath) override;
     QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
         const QString& defaultExtension) override;
-    qint32 chooseColor(QWidget* owner) override;
+    qint32 chooseColor(QWidget* owner, qint32 initial) override;
     bool openAddress(const QString& address) override;
     quintptr findWindow(const QString& title) override;
     bool sendWindowMessage(quintptr window, int message, quintptr first, quintptr second) override;
@@ -37,6 +37,8 @@ public:
     const QString& lastTitle() const { return m_lastTitle; }
     const QString& lastDefaultExtension() const { return m_lastDefaultExtension; }
     const QStringList& openedAddresses() const { return m_addresses; }
+    // The colour each colour chooser opened at, 0x00BBGGRR.
+    const QList<qint32>& initialColors() const { return m_initialColors; }
     const QList<Message>& messages() const { return m_messages; }
 
 private:
@@ -49,4 +51,5 @@ private:
     QString m_lastDefaultExtension;
     QStringList m_addresses;
     QList<Message> m_messages;
+    QList<qint32> m_initialColors;
 };

@@ -134,7 +134,9 @@ void frmPubCalc::calculateShift()
         c.dtpResultTime->setTime(outcome.time);
         break;
     case ShiftOutcome::Status::OutOfRange:
-        m_program.boxes().show(this, m_program.message(outcome.messageKey), MessageBoxes::Icon::Warning);
+        m_program.boxes().show(this,
+            CalcViewModel::refusalText(outcome.messageKey, m_program.message(outcome.messageKey)),
+            MessageBoxes::Icon::Warning);
         break;
     case ShiftOutcome::Status::Unchanged:
         break;
@@ -143,8 +145,12 @@ void frmPubCalc::calculateShift()
 
 void frmPubCalc::stepQuantity(int delta)
 {
+    constexpr qint64 largest = std::numeric_limits<qint32>::max();
     const qint64 current = c.txtQty->text().toLongLong();
-    const qint64 next = std::clamp<qint64>(current + delta, 0, std::numeric_limits<qint32>::max());
+    // Up never lowers a quantity, not even one above the largest; down brings it into range.
+    if (delta > 0 && current >= largest)
+        return;
+    const qint64 next = std::clamp<qint64>(current + delta, 0, largest);
     c.txtQty->setText(QString::number(next));
 }
 

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <algorithm>
 
 ReportList::ReportList(QWidget* parent)
     : QTreeView(parent)
@@ -92,12 +93,14 @@ void ReportList::applyFontAndColours(const QString& fontName, const QString& poi
                                      const std::optional<QColor>& back, const std::optional<QColor>& text)
 {
     QFont listFont = font();
-    const QStringList families = QFontDatabase::families();
-    for (const QString& family : families) {
-        if (family.compare(fontName.trimmed(), Qt::CaseInsensitive) == 0) {
-            listFont.setFamily(family);
-            break;
-        }
+    // A font that is not installed is asked for all the same: the desktop's stand-in for it
+    // is what a start with that name shows, whatever font the list had before.
+    const QString name = fontName.trimmed();
+    if (!name.isEmpty()) {
+        const QStringList families = QFontDatabase::families();
+        const auto installed = std::find_if(families.begin(), families.end(),
+            [&name](const QString& family) { return family.compare(name, Qt::CaseInsensitive) == 0; });
+        listFont.setFamily(installed != families.end() ? *installed : name);
     }
     bool ok = false;
     const double size = pointSize.trimmed().toDouble(&ok);

@@ -4,6 +4,7 @@
 #include "components/ui/InterfaceTexts.h"
 #include "core/EventListModel.h"
 #include "platform/Desktop.h"
+#include "platform/ScreenFit.h"
 #include "platform/Twips.h"
 #include "stores/DataFiles.h"
 #include "stores/EventsFile.h"
@@ -16,16 +17,19 @@
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
-#include "ui/main/mdlPubTrayIcon.h"
-#include "ui/worktime/frmPubWorkTime.h"
 #include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/SortMarkerStyle.h"
+#include "ui/main/StatusPanels.h"
+#include "ui/main/mdlPubTrayIcon.h"
+#include "ui/worktime/frmPubWorkTime.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -39,7 +43,9 @@ const QString section = QStringLiteral("frmPubMain");
 constexpr int designClientWidth = 9480;
 constexpr int designClientHeight = 5865;
 constexpr int panelWidths[4] = { 4154, 2540, 2540, 4286 };
-constexpr int panelMinimum = 2540;
+
+// How long a restored window waits for the window manager's frame before it records again.
+constexpr qint64 placementPatience = 5000;
 
 // A saved position value as a whole number; no value when the text is not one.
 std::optional<int> wholeNumber(const QString& text)
@@ -119,6 +125,9 @@ void frmPubMain::buildWindow()
     m_timNow->setObjectName(QStringLiteral("timNow"));
     m_timNow->setInterval(1000);
     connect(m_timNow, &QTimer::timeout, this, &frmPubMain::timNow_Timer);
+    m_placementCheck = new QTimer(this);
+    m_placementCheck->setInterval(50);
+    connect(m_placementCheck, &QTimer::timeout, this, &frmPubMain::checkPlacement);
     m_timPos = new QTimer(this);
     m_timPos->setObjectName(QStringLiteral("timPos"));
     connect(m_timPos, &QTimer::timeout, this, &frmPubMain::timPos_Timer);
@@ -136,21 +145,18 @@ void frmPubMain::buildStatusBar()
     barFont.setPointSizeF(8.25);
     bar->setFont(barFont);
     const double d = dpi();
+    std::array<int, 4> designWidths {};
+    for (int i = 0; i < 4; ++i)
+        designWidths[size_t(i)] = Twips::toPixels(panelWidths[i], d);
+    // The panels share the bar's width themselves, so that they stay apart at every width.
+    auto* panels = new StatusPanels(designWidths, bar);
+    panels->setObjectName(QStringLiteral("stbPanels"));
+    bar->addWidget(panels, 1);
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(bar);
+        QLabel* label = &panels->panel(i);
         label->setObjectName(u"stbPanel(" % QString::number(i + 1) % u')');
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        label->setMinimumWidth(Twips::toPixels(panelMinimum, d));
-        // Panel 1 takes what the window gives; the others grow to their design width, and a
-        // narrow window shrinks every panel down to the common minimum.
-        if (i == 0) {
-            bar->addWidget(label, 1);
-        } else {
-            label->setMaximumWidth(Twips::toPixels(panelWidths[i], d));
-            label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-            bar->addPermanentWidget(label, 1);
-        }
-        m_panels[i] = label;
+        m_panels[size_t(i)] = label;
     }
     trackMouseOver(bar);
 }
@@ -189,7 +195,11 @@ void frmPubMain::Form_Load()
     QString error;
     if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
         m_program.reportWriteFailure(this, m_program.folder(), error);
-    m_program.settings() = m_program.settingsFile().readAtStartup();
+    const SettingsFile settingsFile = m_program.settingsFile();
+    QString settingsError;
+    m_program.settings() = settingsFile.readAtStartup(&settingsError);
+    if (!settingsError.isEmpty())
+        m_program.reportWriteFailure(this, settingsFile.path(), settingsError);
     loadEvents();
     writeCountText();
     tim_Timer();
@@ -261,18 +271,19 @@ void frmPubMain::timNow_Timer()
 
 void frmPubMain::timPos_Timer()
 {
-    if (isMinimized())
+    if (isMinimized() || m_placement)
         return;
     const QRect frame = frameGeometry();
-    const double d = dpi();
     const SettingsFile file = m_program.settingsFile();
     for (const auto& [key, pixels] :
         { std::pair { SettingKey::Left, frame.x() }, std::pair { SettingKey::Top, frame.y() } }) {
-        const int current = Twips::fromPixels(pixels, d);
-        if (wholeNumber(m_program.settings().value(key)).value_or(0) == current)
+        const QString current = savedTwips(key, pixels);
+        // An empty saved value counts as 0, as it always has.
+        if (current == m_program.settings().value(key)
+            || (m_program.settings().value(key).isEmpty() && current == u"0"))
             continue;
-        m_program.settings().setValue(key, QString::number(current));
-        file.writeValue(key, QString::number(current));
+        m_program.settings().setValue(key, current);
+        file.writeValue(key, current);
     }
 }
 
@@ -311,45 +322,103 @@ void frmPubMain::applySavedPosition()
 {
     const Settings& saved = m_program.settings();
     if (saved.value(SettingKey::Width).isEmpty()) {
+        m_placement.reset();
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
         return;
     }
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     const double d = dpi();
-    // The saved values are the outer edges; the frame's own size is taken off for the inside.
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    // The saved values are the outer edges and size; a value that does not convert keeps
+    // what the window has.
+    QRect outer = frameGeometry();
     if (const auto left = wholeNumber(saved.value(SettingKey::Left)))
-        move(Twips::toPixels(*left, d), frameGeometry().y());
+        outer.moveLeft(Twips::toPixels(*left, d));
     if (const auto top = wholeNumber(saved.value(SettingKey::Top)))
-        move(frameGeometry().x(), Twips::toPixels(*top, d));
+        outer.moveTop(Twips::toPixels(*top, d));
     if (const auto width = wholeNumber(saved.value(SettingKey::Width)))
-        resize(std::max(1, Twips::toPixels(*width, d) - frameExtra.width()), height());
+        outer.setWidth(std::max(1, Twips::toPixels(*width, d)));
     if (const auto height = wholeNumber(saved.value(SettingKey::Height)))
-        resize(width(), std::max(1, Twips::toPixels(*height, d) - frameExtra.height()));
+        outer.setHeight(std::max(1, Twips::toPixels(*height, d)));
+    // Whatever the saved numbers say, the window comes up where it can be seen and used.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    outer = fitOnScreens(outer, minimumSizeHint() + frameExtra, screens);
+    placeOuter(outer);
+    // Under X the window manager frames the window only after it is shown: until then its
+    // frame is unknown, and the window is placed again once the frame is there. Meanwhile
+    // nothing is recorded, so the saved outer edges do not creep by the frame at each start.
+    if (frameGeometry() == geometry() && QGuiApplication::platformName() == u"xcb") {
+        m_placement = outer;
+        m_placementAge.start();
+        m_placementCheck->start();
+    }
+}
+
+void frmPubMain::placeOuter(const QRect& outer)
+{
+    const QRect inner = geometry();
+    const QRect frame = frameGeometry();
+    const QMargins border(inner.left() - frame.left(), inner.top() - frame.top(),
+        frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    setGeometry(outer.marginsRemoved(border));
+}
+
+void frmPubMain::checkPlacement()
+{
+    // A window the user maximized meanwhile is where the user wants it.
+    if (m_placement && isMaximized())
+        m_placement.reset();
+    if (!m_placement || isMinimized() || !isVisible()) {
+        if (!m_placement)
+            m_placementCheck->stop();
+        return;
+    }
+    const bool framed = frameGeometry() != geometry();
+    if (framed && frameGeometry() != *m_placement && m_placementAge.elapsed() < placementPatience)
+        placeOuter(*m_placement);
+    else if ((framed && frameGeometry() == *m_placement) || m_placementAge.elapsed() >= placementPatience) {
+        m_placement.reset();
+        m_placementCheck->stop();
+    }
+}
+
+QString frmPubMain::savedTwips(SettingKey key, int pixels) const
+{
+    // A saved value that still names this pixel stays as written, so an unmoved window leaves
+    // the file as it was even where the value is not a whole number of pixels.
+    const QString saved = m_program.settings().value(key);
+    const auto twips = wholeNumber(saved);
+    if (twips && Twips::toPixels(*twips, dpi()) == pixels)
+        return saved;
+    return QString::number(Twips::fromPixels(pixels, dpi()));
 }
 
 void frmPubMain::recordPosition()
 {
+    if (m_placement)
+        return;
     Settings& saved = m_program.settings();
     if (isMaximized()) {
         for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
             saved.setValue(key, QString());
     } else if (!isMinimized()) {
         const QRect frame = frameGeometry();
-        const double d = dpi();
-        saved.setValue(SettingKey::Left, QString::number(Twips::fromPixels(frame.x(), d)));
-        saved.setValue(SettingKey::Top, QString::number(Twips::fromPixels(frame.y(), d)));
-        saved.setValue(SettingKey::Width, QString::number(Twips::fromPixels(frame.width(), d)));
-        saved.setValue(SettingKey::Height, QString::number(Twips::fromPixels(frame.height(), d)));
+        saved.setValue(SettingKey::Left, savedTwips(SettingKey::Left, frame.x()));
+        saved.setValue(SettingKey::Top, savedTwips(SettingKey::Top, frame.y()));
+        saved.setValue(SettingKey::Width, savedTwips(SettingKey::Width, frame.width()));
+        saved.setValue(SettingKey::Height, savedTwips(SettingKey::Height, frame.height()));
     }
     writePosition();
 }
 
 void frmPubMain::writePosition()
 {
-    const SettingsFile file = m_program.settingsFile();
+    QList<std::pair<SettingKey, QString>> position;
     for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
-        file.writeValue(key, m_program.settings().value(key));
+        position.append({ key, m_program.settings().value(key) });
+    m_program.settingsFile().writeValues(position);
 }
 
 void frmPubMain::layOutList()
@@ -415,4 +484,5 @@ void frmPubMain::Form_Unload()
     if (const quintptr helpWindow = desktop.findWindow(QStringLiteral("KRN Help")); helpWindow > 1)
         desktop.sendWindowMessage(helpWindow, 16, 0, 0);
     m_help.close();
+    Q_EMIT unloaded();
 }

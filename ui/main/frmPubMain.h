@@ -3,8 +3,13 @@
 #include "core/TimeUnit.h"
 #include "ui/help/HelpLauncher.h"
 
+#include "stores/Settings.h"
+
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QRect>
 #include <array>
+#include <optional>
 
 class EventListModel;
 class MainCommands;
@@ -49,6 +54,10 @@ public:
     // Runs the command whose caption the button shows; other captions do nothing.
     void tlb_ButtonClick(QAction* button);
 
+Q_SIGNALS:
+    // The unload has run: the program ends now, and only through this.
+    void unloaded();
+
 public Q_SLOTS:
     void tim_Timer();
     void timNow_Timer();
@@ -69,7 +78,12 @@ private:
     void Form_Resize();
     void Form_Unload();
     void applySavedPosition();
+    // Places the window so that its outer edges are those given, with the frame known now.
+    void placeOuter(const QRect& outer);
+    void checkPlacement();
     void recordPosition();
+    // A position value in twips for the file: the saved text while it names these pixels.
+    QString savedTwips(SettingKey key, int pixels) const;
     void writePosition();
     void layOutList();
     double dpi() const;
@@ -82,6 +96,10 @@ private:
     QTimer* m_tim = nullptr;
     QTimer* m_timNow = nullptr;
     QTimer* m_timPos = nullptr;
+    // The outer edges a restore is still placing the window at, until the frame is known.
+    std::optional<QRect> m_placement;
+    QElapsedTimer m_placementAge;
+    QTimer* m_placementCheck = nullptr;
     MainCommands* m_commands = nullptr;
     MenuTips* m_menuTips = nullptr;
     mdlPubTrayIcon* m_trayIcon = nullptr;

@@ -14,6 +14,8 @@ std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(
     self->m_instance = std::make_unique<SingleInstance>(folder);
     if (!self->m_instance->acquire())
         return nullptr;
+    // Owning the folder, any temporary of an interrupted write is stale.
+    sweepStaleTemporaries(folder);
     // A folder that cannot take the texts still runs; the window reports what it cannot write.
     installShippedFiles(folder, shippedFiles);
     self->m_program = std::make_unique<Program>(folder, clock, boxes, desktop);

@@ -44,21 +44,21 @@ void loadOptions(OptionsValues& values, const Settings& settings)
 
 bool saveOptions(const OptionsValues& values, const SettingsFile& file, QString* error)
 {
-    QString firstError;
-    const auto write = [&](SettingKey key, const QString& value) {
-        QString reason;
-        if (!file.writeValue(key, value, &reason) && firstError.isEmpty())
-            firstError = reason.isEmpty() ? QStringLiteral("not written") : reason;
-    };
+    // One write for the whole dialog, so the file never holds half of a save.
+    QList<std::pair<SettingKey, QString>> changes;
     for (size_t box = 0; box < numberKeys.size(); ++box)
-        write(numberKeys[box], values.numbers[box]);
+        changes.append({ numberKeys[box], values.numbers[box] });
     for (size_t day = 0; day < workdayKeys.size(); ++day)
-        write(workdayKeys[day], values.workdays[day] ? QStringLiteral("Y") : QStringLiteral("N"));
-    write(SettingKey::Name, values.fontName);
-    write(SettingKey::Size, values.fontSize);
+        changes.append(
+            { workdayKeys[day], values.workdays[day] ? QStringLiteral("Y") : QStringLiteral("N") });
+    changes.append({ SettingKey::Name, values.fontName });
+    changes.append({ SettingKey::Size, values.fontSize });
     for (size_t swatch = 0; swatch < colourKeys.size(); ++swatch)
-        write(colourKeys[swatch], QString::number(values.colours[swatch]));
+        changes.append({ colourKeys[swatch], QString::number(values.colours[swatch]) });
+    QString reason;
+    if (file.writeValues(changes, &reason))
+        return true;
     if (error)
-        *error = firstError;
-    return firstError.isEmpty();
+        *error = reason.isEmpty() ? QStringLiteral("not written") : reason;
+    return false;
 }

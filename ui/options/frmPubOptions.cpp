@@ -368,7 +368,11 @@ void frmPubOptions::chooseSwatchColour(int index)
     Vantric* swatch = sbt[size_t(index)];
     if (!swatch)
         return;
-    const qint32 chosen = m_program.profileShell().chooseColor(this);
+    // The chooser opens at the swatch's colour; a system colour as the desktop shows it now.
+    const QColor shown = ColourValue::resolve(qint32(swatch->BackColor()), QApplication::palette(lsv))
+                             .value_or(QColor(Qt::white));
+    const qint32 initial = shown.red() | (shown.green() << 8) | (shown.blue() << 16);
+    const qint32 chosen = m_program.profileShell().chooseColor(this, initial);
     if (chosen == -1)
         return;
     swatch->SetBackColor(Orvane::OleColor(chosen));

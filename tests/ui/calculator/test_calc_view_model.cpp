@@ -83,6 +83,9 @@ void TestCalcViewModel::spanTexts_data()
     QTest::newRow("Saturday a workday, Monday not")
         << u"C"_s << u"Sat=Y Mon=N"_s << u"2024/05/06 08:00:00"_s << u"2024/05/11 08:00:00"_s
         << u"0.014|0.164|0.71|5.00|120.00|7200.0|432000."_s << u"5"_s << u"0 1 1 1 1 1 1"_s;
+    QTest::newRow("eight hours back keeps its sign at 0")
+        << u"C"_s << u"Day=0"_s << u"2024/01/01 00:00:00"_s << u"2023/12/31 16:00:00"_s
+        << u"-0.001|-0.011|-0.05|-0.|-8.00|-480.0|-28800."_s << u"-1"_s << u"1 1 0 0 0 0 0"_s;
     QTest::newRow("whole range") << u"C"_s << u"Year=0 Month=0 Week=0 Day=0 Hour=0 Minute=0"_s
                                  << u"1601/01/01 00:00:00"_s << u"9999/12/31 23:59:59"_s
                                  << u"8399.|100786.|438239.|3067671.|73624104.|4417446240.|265046774399."_s
@@ -138,7 +141,11 @@ void TestCalcViewModel::shift_data()
     QTest::newRow("unknown unit") << u"2024/05/01 10:00:00"_s << true << u"1"_s << u"Fortnights"_s
                                   << u"unchanged"_s;
     QTest::newRow("too many digits") << u"2024/05/01 10:00:00"_s << true << u"99999999999999999999999"_s
-                                     << u"Seconds"_s << u"OUT SECOND OUT"_s;
+                                     << u"Seconds"_s << u"OUT QTY BIG"_s;
+    QTest::newRow("largest quantity")
+        << u"2024/05/01 10:00:00"_s << true << u"2147483647"_s << u"Seconds"_s << u"2092/05/19 13:14:07"_s;
+    QTest::newRow("one above the largest")
+        << u"2024/05/01 10:00:00"_s << true << u"2147483648"_s << u"Seconds"_s << u"OUT QTY BIG"_s;
     QTest::newRow("years out") << u"2024/05/01 10:00:00"_s << true << u"7976"_s << u"Years"_s
                                << u"OUT YEAR OUT"_s;
     QTest::newRow("months out") << u"9999/12/01 12:00:00"_s << true << u"1"_s << u"Months"_s
@@ -147,13 +154,15 @@ void TestCalcViewModel::shift_data()
                                << u"OUT WEEK OUT"_s;
     QTest::newRow("days out") << u"1601/01/01 00:00:00"_s << false << u"1"_s << u"Days"_s << u"OUT DAY OUT"_s;
     QTest::newRow("0 days out") << u"1601/01/01 00:00:00"_s << false << QString() << u"Days"_s
-                                << u"OUT DAY OUT"_s;
+                                << u"OUT BASE AT END"_s;
     QTest::newRow("hours out") << u"9999/12/31 23:00:00"_s << true << u"1"_s << u"Hours"_s
                                << u"OUT HOUR OUT"_s;
     QTest::newRow("minutes out") << u"9999/12/31 23:59:00"_s << true << u"1"_s << u"Minutes"_s
                                  << u"OUT MIN OUT"_s;
-    QTest::newRow("seconds out") << u"9999/12/31 23:59:59"_s << true << u"0"_s << u"Seconds"_s
+    QTest::newRow("seconds out") << u"9999/12/31 23:58:59"_s << true << u"60"_s << u"Seconds"_s
                                  << u"OUT SECOND OUT"_s;
+    QTest::newRow("0 seconds at the end")
+        << u"9999/12/31 23:59:59"_s << true << u"0"_s << u"Seconds"_s << u"OUT BASE AT END"_s;
 }
 
 void TestCalcViewModel::shift()

@@ -244,6 +244,9 @@ void TestCalcWindow::upDownStepsQuantity()
     box->setText(u"2147483647"_s);
     QTest::mouseClick(up, Qt::LeftButton);
     QCOMPARE(box->text(), u"2147483647"_s); // the 32-bit limit
+    box->setText(u"9999999999"_s);
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(box->text(), u"9999999999"_s); // up never lowers
 }
 
 void TestCalcWindow::outOfRangeRefusedWithMessage()
@@ -267,6 +270,15 @@ void TestCalcWindow::outOfRangeRefusedWithMessage()
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(f.boxes.shown().size(), 2);
     QCOMPARE(f.resultText(), u"1601/01/02 00:00:00"_s);
+    QCOMPARE(f.lastBox(), f.program->message(u"BASE AT END"_s)); // no room, not too many days
+    QVERIFY(!f.lastBox().contains(u"fewer"_s));
+
+    // A quantity beyond the 32-bit range is refused as too large.
+    clickOption(f.find<QRadioButton>(u"optAdd"_s));
+    auto* unit = f.find<QComboBox>(u"cbb"_s);
+    unit->setCurrentIndex(unit->findText(u"Seconds"_s));
+    QTest::keyClicks(box, u"2147483648"_s);
+    QVERIFY(f.lastBox().contains(u"too large"_s));
 }
 
 void TestCalcWindow::resultBoxSelectsAllOnFocus()

@@ -83,6 +83,21 @@ private Q_SLOTS:
             || attributes == FileAttribute::Normal);
     }
 
+    void stopWhileAStartBoxIsOpen()
+    {
+        QTemporaryDir data; // an events file that is a folder: the start reports it in boxes
+        QVERIFY(QDir(data.path()).mkdir(u"events.dll"_s));
+        QProcess program;
+        program.setProcessEnvironment(environment(true));
+        program.start(krn, { u"--data-dir"_s, data.path() });
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(2000);
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
     void listPrintsTheEventsWithoutADisplay()
     {
         QTemporaryDir data;

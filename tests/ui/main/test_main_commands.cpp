@@ -427,7 +427,7 @@ private Q_SLOTS:
         kronvel.desktop.queueSaveResult(saved);
         press(window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(kronvel.desktop.lastTitle(), u"Save Events As"_s);
-        QCOMPARE(kronvel.desktop.lastFilter(), u"KRN Events Files (*.krn);;All Files (*.*)"_s);
+        QCOMPARE(kronvel.desktop.lastFilter(), u"KRN Events Files (*.krn);;All Files (*)"_s);
         QCOMPARE(kronvel.desktop.lastDefaultExtension(), u"krn"_s);
         QCOMPARE(kronvel.readFile(u"old.krn"_s), kronvel.readFile(u"events.dll"_s));
         QVERIFY(hasNormalAttributes(saved));
@@ -469,7 +469,7 @@ private Q_SLOTS:
         clickRow(window.lsv(), 1);
         press(window, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(kronvel.desktop.lastTitle(), u"Load Events From"_s);
-        QCOMPARE(kronvel.desktop.lastFilter(), u"KRN Events File (*.KRN) (*.krn);;All Files (*.*)"_s);
+        QCOMPARE(kronvel.desktop.lastFilter(), u"KRN Events File (*.krn);;All Files (*)"_s);
         QCOMPARE(names(window), QStringList({ u"Alpha"_s, u"Beta"_s, u"Gamma"_s }));
         QCOMPARE(selectedNames(window), QStringList({ u"Beta"_s }));
         QCOMPARE(kronvel.readFile(u"events.dll"_s), threeEvents);

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -187,7 +188,7 @@ private Q_SLOTS:
         QTest::newRow("largest the options allow") << u"65"_s << 65000;
         QTest::newRow("zero gives no ticks") << u"0"_s << -1;
         QTest::newRow("not a number") << u"soon"_s << -1;
-        QTest::newRow("empty") << QString() << -1;
+        QTest::newRow("empty is filled in with the default") << QString() << 1000;
         QTest::newRow("negative") << u"-1"_s << -1;
         QTest::newRow("beyond the timer's range") << u"2147484"_s << -1;
     }
@@ -296,22 +297,60 @@ private Q_SLOTS:
         }
     }
 
-    void failedEventsWriteIsReported()
+    void failedWriteAtStartIsReported_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("sample events") << u"events.dll"_s;
+        QTest::newRow("default settings") << u"krn.dll"_s;
+    }
+
+    void failedWriteAtStartIsReported()
+    {
+        QFETCH(QString, file);
         MainWindowFixture kronvel;
-        // events.dll leads into a "folder" that is a plain file: no user, root included, can write it.
+        // The file leads into a "folder" that is a plain file: no user, root included, can write it.
         kronvel.writeFile(u"blocker"_s, "not a folder");
-        QVERIFY(QFile::link(kronvel.path(u"blocker/events.dll"_s), kronvel.path(u"events.dll"_s)));
+        QVERIFY(QFile::link(kronvel.path(u"blocker/"_s + file), kronvel.path(file)));
         QVERIFY(kronvel.start());
         bool named = false;
         for (const FakeMessageBoxes::Shown& box : kronvel.boxes.shown()) {
-            if (box.icon == MessageBoxes::Icon::Warning && box.text.contains(u"events.dll"))
+            if (box.icon == MessageBoxes::Icon::Warning && box.text.contains(kronvel.path(file) + u" ("))
                 named = true;
         }
-        QVERIFY2(named, "no warning named the events file");
+        QVERIFY2(named, "no warning named the file");
+        if (file != u"events.dll")
+            return;
         // The list does not show sample events that the file lacks.
         QCOMPARE(kronvel.window().events().rowCount(), 0);
         QCOMPARE(kronvel.window().panel(2).text(), u"Events: 0"_s);
+    }
+
+    void statusPanelsStayApartAndReadable_data()
+    {
+        QTest::addColumn<int>("clientWidth"); // above 600 panels 2 to 4 show their whole texts
+        QTest::newRow("design width") << 632;
+        QTest::newRow("wide") << 1100;
+        QTest::newRow("narrow") << 300;
+    }
+
+    void statusPanelsStayApartAndReadable()
+    {
+        QFETCH(int, clientWidth);
+        MainWindowFixture kronvel;
+        kronvel.writeFile(u"krn.dll"_s, "[System]\nYear=3\n[Position]\nWidth=9480\n");
+        QVERIFY(kronvel.start());
+        frmPubMain& window = kronvel.window();
+        window.resize(clientWidth, 391 + window.menuBar()->height());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.width(), clientWidth);
+        QTest::qWait(20);
+        for (int number = 1; number <= 4; ++number) {
+            const QLabel& panel = window.panel(number);
+            QVERIFY(window.rect().contains(QRect(panel.mapTo(&window, QPoint(0, 0)), panel.size())));
+            QVERIFY(number == 4 || panel.geometry().right() < window.panel(number + 1).geometry().left());
+            QVERIFY(clientWidth < 600 || number == 1
+                || panel.contentsRect().width() > panel.fontMetrics().horizontalAdvance(panel.text()));
+        }
     }
 
     void headerClicksFlipTheOrderAndSortCountersByValue()

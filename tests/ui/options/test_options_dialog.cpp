@@ -75,6 +75,8 @@ private Q_SLOTS:
     void blankPrecisionFromTheFileRefused();
     void noWorkdayRefused();
     void restoreWritesShowsAndHandsOverTheDefaults();
+    void restoreBringsBackTheDefaultFont();
+    void escClosesAfterAButtonHadTheFocus();
     void cancelledColourChangesNothing();
     void chosenColourShowsInThePreview_data();
     void chosenColourShowsInThePreview();
@@ -320,6 +322,30 @@ void TestOptionsDialog::restoreWritesShowsAndHandsOverTheDefaults()
     QVERIFY(f.dialog->isVisible());
 }
 
+void TestOptionsDialog::restoreBringsBackTheDefaultFont()
+{
+    OptionsFixture f(ownSettings); // where Tahoma is missing, its stand-in shows, as at a start
+    f.open();
+    QCOMPARE(QFontInfo(f.lsv()->font()).family(), u"DejaVu Serif"_s);
+    f.click(1);
+    QCOMPARE(f.lsv()->font().family(), u"Tahoma"_s);
+    QCOMPARE(QFontInfo(f.lsv()->font()).family(), QFontInfo(QFont(u"Tahoma"_s)).family());
+    QCOMPARE(f.lsv()->font().pointSize(), 9);
+}
+
+void TestOptionsDialog::escClosesAfterAButtonHadTheFocus()
+{
+    for (int button : { 0, 1, 3 }) { // Save, Restore, a colour swatch
+        OptionsFixture f(ownSettings);
+        f.open();
+        QApplication::setActiveWindow(f.dialog.get());
+        f.click(button);
+        QCOMPARE(QApplication::focusWidget(), f.sbt(button));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!f.dialog->isVisible());
+    }
+}
+
 void TestOptionsDialog::cancelledColourChangesNothing()
 {
     OptionsFixture f(ownSettings);
@@ -328,6 +354,8 @@ void TestOptionsDialog::cancelledColourChangesNothing()
     for (int swatch = 3; swatch <= 7; ++swatch)
         f.click(swatch);
     QCOMPARE(f.desktop.calls().count(u"color"_s), 5);
+    // Each chooser opened at its swatch's colour.
+    QCOMPARE(f.desktop.initialColors(), (QList<qint32> { 65280, 128, 32768, 8388608, 16776960 }));
     QCOMPARE(qint32(f.sbt(3)->BackColor()), 65280);
     QCOMPARE(qint32(f.sbt(7)->BackColor()), 16776960);
     QCOMPARE(f.lsv()->palette().color(QPalette::Base), before.color(QPalette::Base));

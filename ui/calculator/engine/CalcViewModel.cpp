@@ -67,6 +67,11 @@ std::optional<SpanTexts> CalcViewModel::span(const SpanInput& input) const
     for (TimeUnit unit : allTimeUnits) {
         const size_t index = size_t(unit);
         texts.units[index] = unitText(result.amounts[index], m_settings.decimals(unit), m_locale);
+        // The sign tells the direction: an End before Begin keeps it even where the amount
+        // rounds to zero ("-0." weeks of eight hours back).
+        if (result.seconds < 0 && texts.units[index]
+            && !texts.units[index]->startsWith(m_locale.negativeSign()))
+            texts.units[index]->prepend(m_locale.negativeSign());
     }
     texts.workdays = m_locale.toString(qlonglong(result.workdays));
     for (size_t day = 0; day < 7; ++day)
@@ -82,16 +87,32 @@ ShiftOutcome CalcViewModel::shift(const ShiftInput& input) const
     const auto quantity = readQuantity(input.quantity);
     if (!base || !unit || !quantity)
         return outcome;
-    const auto result = shiftMoment({ *base, input.add, *quantity, *unit });
+    const ShiftRequest request { *base, input.add, *quantity, *unit };
+    const auto result = shiftMoment(request);
     if (!result) {
         outcome.status = ShiftOutcome::Status::OutOfRange;
-        outcome.messageKey = QLatin1String(outOfRangeKey(*unit));
+        outcome.messageKey = QLatin1String(refusalKey(request));
         return outcome;
     }
     outcome.status = ShiftOutcome::Status::Shifted;
     outcome.date = QDate(result->year(), result->month(), result->day());
     outcome.time = QTime(result->hour(), result->minute(), result->second());
     return outcome;
+}
+
+QString CalcViewModel::refusalText(const QString& key, const QString& shippedText)
+{
+    if (!shippedText.isEmpty())
+        return shippedText;
+    // The wording of the newer keys, for a tips.dll from before them.
+    if (key == u"QTY BIG")
+        return QStringLiteral("The quantity is too large: the calculator shifts by a whole number "
+                              "from 0 to 2147483647.");
+    if (key == u"BASE AT END")
+        return QStringLiteral("The based-on date-time lies at the end of the calculator's range, "
+                              "1601/01/01 00:00:00 to 9999/12/31 23:59:59: there is no room to shift "
+                              "it that way.");
+    return shippedText;
 }
 
 QStringList CalcViewModel::unitNames()

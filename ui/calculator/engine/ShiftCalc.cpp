@@ -78,9 +78,14 @@ std::optional<Moment> shiftMoment(const ShiftRequest& request)
     return result;
 }
 
-const char* outOfRangeKey(TimeUnit unit)
+const char* refusalKey(const ShiftRequest& request)
 {
+    if (request.quantity > quantityLimit)
+        return "QTY BIG";
+    // Nothing is fewer than 0: a refused 0 means there is no room at all.
+    if (request.quantity <= 0)
+        return "BASE AT END";
     static constexpr const char* keys[]
         = { "YEAR OUT", "MONTH OUT", "WEEK OUT", "DAY OUT", "HOUR OUT", "MIN OUT", "SECOND OUT" };
-    return keys[int(unit)];
+    return keys[int(request.unit)];
 }

@@ -25,5 +25,7 @@ std::optional<Moment> shiftMoment(const ShiftRequest& request);
 // The room from the base to the end of the range in the direction of the shift, in the unit.
 double roomInUnit(const Moment& base, bool add, TimeUnit unit);
 
-// The message key that refuses a quantity of the unit ("DAY OUT", ...).
-const char* outOfRangeKey(TimeUnit unit);
+// The message key that says why shiftMoment refused the request: "QTY BIG" for a quantity
+// above the 32-bit range, "BASE AT END" for 0 from a base at the range's end in that
+// direction, else the unit's key that asks for fewer of it ("DAY OUT", ...).
+const char* refusalKey(const ShiftRequest& request);

@@ -76,7 +76,7 @@ bool WorksFile::rewrite(const QVector<WorkRecord>& works, QString* error) const
 
 bool WorksFile::clear(QString* error) const
 {
-    if (m_fileSystem.fileExists(m_path) && !m_fileSystem.deleteFile(m_path, false, error))
-        return false;
+    // Emptied in one replacement, never deleted first: a crash leaves the old file or the
+    // empty one, and a link stays a link.
     return m_fileSystem.createTextFile(m_path, true, error);
 }
