@@ -1,15 +1,60 @@
 #include "app/CommandLine.h"
 
+#include <KronvelVersion.h>
 #include <QCommandLineParser>
+
+namespace {
+
+// Qt's own options for windowed programs (QGuiApplication, QApplication and the X11
+// platform), each with whether it takes a value.
+struct QtOption
+{
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption qtOwnOptions[] = {
+    { "platform", true },
+    { "platformpluginpath", true },
+    { "platformtheme", true },
+    { "plugin", true },
+    { "qmljsdebugger", true },
+    { "qwindowgeometry", true },
+    { "qwindowicon", true },
+    { "qwindowtitle", true },
+    { "reverse", false },
+    { "session", true },
+    { "style", true },
+    { "stylesheet", true },
+    { "widgetcount", false },
+    { "display", true },
+    { "geometry", true },
+    { "name", true },
+    { "title", true },
+    { "visual", true },
+    { "nograb", false },
+    { "dograb", false },
+    { "sync", false },
+};
+
+const QString programName = QStringLiteral("krn");
+
+QString errorText(const QString& line)
+{
+    return programName % u": " % line % u"\nTry '" % programName % u" --help' for more information.\n";
+}
+
+} // namespace
 
 QString versionText()
 {
-    return QStringLiteral("Version 2.21 Build 20080613#13");
+    return QStringLiteral(KRN_VERSION_TEXT);
 }
 
-CommandLine parseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& arguments, QtOptions qtOptions)
 {
     QCommandLineParser parser;
+    // "-style Fusion" and "-reverse" are words, as Qt's own options are, never letter bundles.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
         "Kronvel keeps a list of named events and counts the time since or until each, live."));
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -23,20 +68,25 @@ CommandLine parseCommandLine(const QStringList& arguments)
         { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and exit."));
     parser.addOptions({ dataDir, list, help, version });
     parser.addOptions(exchangeOptions());
+    if (qtOptions == QtOptions::StillThere) {
+        for (const QtOption& qt : qtOwnOptions) {
+            QCommandLineOption option(QString::fromLatin1(qt.name));
+            if (qt.takesValue)
+                option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
 
-    // Parsing runs before the application object exists, so the program's name is given here.
-    const QString helpText
-        = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("krn"));
     CommandLine result;
     if (!parser.parse(arguments)) {
         result.action = CommandLine::Action::Error;
-        result.text = parser.errorText() % u"\n\n" % helpText;
+        result.text = errorText(parser.errorText());
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
         result.action = CommandLine::Action::Error;
-        result.text = QStringLiteral("Unexpected argument: ") % parser.positionalArguments().first() % u"\n\n"
-            % helpText;
+        result.text = errorText(u"unexpected argument '" % parser.positionalArguments().first() % u"'");
         return result;
     }
     result.dataFolder = parser.value(dataDir);
@@ -44,17 +94,26 @@ CommandLine parseCommandLine(const QStringList& arguments)
     result.exchange = exchangeRequest(parser, parser.isSet(list), &exchangeError);
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::ShowHelp;
-        result.text = helpText;
+        // Named as the program is, however it was started (build/bin/krn, /usr/bin/krn).
+        const QString help = parser.helpText();
+        result.text = u"Usage: " % programName % u" [options]" % help.mid(help.indexOf(u'\n'))
+            + QStringLiteral("\nQt's own options, such as -style, -platform and -reverse, are accepted "
+                             "too.\nSee krn(1) for the data folder and its files.\n");
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::ShowVersion;
         result.text = QStringLiteral("Kronvel ") % versionText() % u'\n';
     } else if (!exchangeError.isEmpty()) {
         result.action = CommandLine::Action::Error;
-        result.text = exchangeError % u"\n\n" % helpText;
+        result.text = errorText(exchangeError);
     } else if (result.exchange.kind != ExchangeRequest::Kind::None) {
         result.action = CommandLine::Action::Exchange;
     } else if (parser.isSet(list)) {
         result.action = CommandLine::Action::List;
     }
     return result;
+}
+
+bool needsNoWindow(const QStringList& arguments)
+{
+    return parseCommandLine(arguments, QtOptions::StillThere).action != CommandLine::Action::Run;
 }

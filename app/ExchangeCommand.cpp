@@ -167,12 +167,9 @@ int runExchange(const ExchangeRequest& request, const QString& folder, bool owne
     return 0;
 }
 
-int runExchangeCommand(int argc, char* argv[], const ExchangeRequest& request, const QString& folderOption,
-    const QString& shippedFiles)
+int runExchangeCommand(
+    const ExchangeRequest& request, const QString& folderOption, const QString& shippedFiles)
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kronvel"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Kronvel"));
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
     if (!QFileInfo(folder).isDir()) {
         std::fputs(

@@ -16,7 +16,7 @@ class QDateTime;
 int runExchange(const ExchangeRequest& request, const QString& folder, bool owner, const Moment& now,
     const QDateTime& stamp, const QLocale& locale, QByteArray& out, QByteArray& err);
 
-// The process around it: the application object, the data folder and its lock, the shipped
-// texts, the clock, and the printing.
-int runExchangeCommand(int argc, char* argv[], const ExchangeRequest& request, const QString& folderOption,
-    const QString& shippedFiles);
+// The process around it, once the application object exists: the data folder and its lock,
+// the shipped texts, the clock, and the printing.
+int runExchangeCommand(
+    const ExchangeRequest& request, const QString& folderOption, const QString& shippedFiles);

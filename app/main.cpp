@@ -12,6 +12,7 @@
 #include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubSelf.h"
 
+#include <KronvelVersion.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QStyleFactory>
@@ -22,10 +23,12 @@ namespace {
 
 const QString shippedFiles = QStringLiteral(":/shipped");
 
+// The per-user data folder becomes ~/.local/share/kronvel: no organisation folder above it.
 void nameApplication()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Kronvel"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Kronvel"));
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("kronvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KRN_VERSION));
 }
 
 // KRN_PALETTE=dark shows the program in Fusion with a dark palette, to see it as a dark
@@ -59,10 +62,8 @@ void applyPaletteSwitch()
 }
 
 // Prints the events without a display; the same housekeeping, settings and load as the window.
-int listEvents(int argc, char* argv[], const QString& folderOption)
+int listEvents(const QString& folderOption)
 {
-    QCoreApplication application(argc, argv);
-    nameApplication();
     const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
     if (!QFileInfo(folder).isDir()) {
         std::fputs(
@@ -89,10 +90,31 @@ int listEvents(int argc, char* argv[], const QString& folderOption)
     return read ? 0 : 1;
 }
 
-int runWindow(int argc, char* argv[], const QString& folderOption)
+// Help, version, the listing, or a mistake on the command line: no window, no display.
+int runWithoutWindow(const CommandLine& commandLine)
 {
-    QApplication application(argc, argv);
-    nameApplication();
+    switch (commandLine.action) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        std::fputs(qPrintable(commandLine.text), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fputs(qPrintable(commandLine.text), stderr);
+        return 2;
+    case CommandLine::Action::List:
+        return listEvents(commandLine.dataFolder);
+    case CommandLine::Action::Exchange:
+        return runExchangeCommand(commandLine.exchange, commandLine.dataFolder, shippedFiles);
+    case CommandLine::Action::Run:
+        break;
+    }
+    return 0;
+}
+
+int runWindow(const QString& folderOption)
+{
+    // Docks and task bars match the window to its desktop entry, for the icon and the name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KRN_APP_ID));
     applyPaletteSwitch();
     // Kronvel ends through the main window's unload alone: closing the last visible window
     // (the help window while the main window is in the tray) must not end it, and an unload
@@ -103,7 +125,9 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
     QtMessageBoxes boxes;
     QtDesktop desktop;
     QtTray tray;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kronvel-256.png")));
+    // The installed theme icon where there is one, else the icon built into the program.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(KRN_APP_ID), QIcon(QStringLiteral(":/icons/kronvel-256.png"))));
     // Listening before the first box can open: a stop during the start closes that box, and
     // then the window, the ordinary way, instead of killing the program.
     // A box the start opens after the stop is closed as well, so the start runs to its end.
@@ -121,17 +145,23 @@ int runWindow(int argc, char* argv[], const QString& folderOption)
         QApplication::closeAllWindows();
     });
     const auto self = mdlPubSelf::Main(folder, clock, boxes, desktop, shippedFiles, &tray);
-    if (!self)
-        return 0; // another Kronvel has this folder: end silently
-    if (stopping) {
-        self->window().close();
+    if (!self) {
+        // Another Kronvel has this folder: its window comes to the front, and this start ends.
+        SingleInstance::askOwnerToActivate(folder);
         return 0;
     }
+    frmPubMain& window = self->window();
+    if (stopping) {
+        window.close();
+        return 0;
+    }
+    QObject::connect(&self->instance(), &SingleInstance::activationRequested, &window,
+        [&window] { mdlPubSelf::bringToFront(window); });
+    self->instance().listenForActivation();
     // From here on a stop unloads the main window even where it is hidden in the tray.
-    QObject::connect(&termination, &TerminationSignal::received, &self->window(), &QWidget::close);
-    QObject::connect(
-        &self->window(), &frmPubMain::unloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-    return application.exec();
+    QObject::connect(&termination, &TerminationSignal::received, &window, &QWidget::close);
+    QObject::connect(&window, &frmPubMain::unloaded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return QApplication::exec();
 }
 
 } // namespace
@@ -141,21 +171,16 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = parseCommandLine(arguments);
-    switch (commandLine.action) {
-    case CommandLine::Action::ShowHelp:
-    case CommandLine::Action::ShowVersion:
-        std::fputs(qPrintable(commandLine.text), stdout);
-        return 0;
-    case CommandLine::Action::Error:
-        std::fputs(qPrintable(commandLine.text), stderr);
-        return 2;
-    case CommandLine::Action::List:
-        return listEvents(argc, argv, commandLine.dataFolder);
-    case CommandLine::Action::Exchange:
-        return runExchangeCommand(argc, argv, commandLine.exchange, commandLine.dataFolder, shippedFiles);
-    case CommandLine::Action::Run:
-        break;
+    if (needsNoWindow(arguments)) {
+        QCoreApplication application(argc, argv);
+        nameApplication();
+        return runWithoutWindow(parseCommandLine(QCoreApplication::arguments(), QtOptions::StillThere));
     }
-    return runWindow(argc, argv, commandLine.dataFolder);
+    // The command line is read once QApplication has taken Qt's own options out of it.
+    QApplication application(argc, argv);
+    nameApplication();
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments(), QtOptions::Removed);
+    if (commandLine.action != CommandLine::Action::Run)
+        return runWithoutWindow(commandLine);
+    return runWindow(commandLine.dataFolder);
 }

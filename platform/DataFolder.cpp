@@ -16,9 +16,35 @@ QString chooseFolder(const QString& commandLineFolder, const QString& executable
         return QDir(commandLineFolder).absolutePath();
     // The portable layout: files beside the program, as long as we may write there.
     const QFileInfo executable(executableFolder);
-    if (!executableFolder.isEmpty() && executable.isDir() && executable.isWritable())
+    if (!executableFolder.isEmpty() && executable.isDir() && executable.isWritable()
+        && !isInstalledLocation(executableFolder))
         return executable.absoluteFilePath();
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return userDataFolder();
+}
+
+bool isEmptyFolder(const QString& folder)
+{
+    return QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Earlier releases named both the organisation and the application "Kronvel".
+void moveDoubledFolder(const QString& folder)
+{
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString oldParent = QDir(generic).filePath(QStringLiteral("Kronvel"));
+    const QString old = QDir(oldParent).filePath(QStringLiteral("Kronvel"));
+    const QFileInfo oldInfo(old);
+    if (!oldInfo.isDir() || oldInfo.canonicalFilePath() == QFileInfo(folder).canonicalFilePath())
+        return;
+    if (QFileInfo::exists(folder)) {
+        if (!QFileInfo(folder).isDir() || !isEmptyFolder(folder))
+            return; // moved before, or the user has started afresh: leave both alone
+        QDir().rmdir(folder);
+    }
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    // One rename moves every file at once; a failure leaves the old folder as it was.
+    if (QDir().rename(old, folder))
+        QDir().rmdir(oldParent); // only when nothing else is left in it
 }
 
 } // namespace
@@ -28,6 +54,18 @@ QString resolveDataFolder(const QString& commandLineFolder, const QString& execu
     const QString folder = QDir::cleanPath(chooseFolder(commandLineFolder, executableFolder));
     // A failure shows later, when the first file cannot be written and the user is told.
     QDir().mkpath(folder);
+    return folder;
+}
+
+bool isInstalledLocation(const QString& executableFolder)
+{
+    return QFileInfo(QDir::cleanPath(executableFolder)).fileName() == u"bin";
+}
+
+QString userDataFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    moveDoubledFolder(folder);
     return folder;
 }
 

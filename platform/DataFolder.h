@@ -3,9 +3,18 @@
 #include <QString>
 
 // Where Kronvel keeps its files. The folder named on the command line wins; otherwise the
-// executable's folder when it is writable (the portable layout); otherwise the per-user
-// application data folder.
+// executable's folder when it is the program's own and writable (a krn unpacked into a folder
+// of its own); otherwise the per-user data folder.
 QString resolveDataFolder(const QString& commandLineFolder, const QString& executableFolder);
+
+// Whether the executable's folder is an install prefix's program folder (/usr/bin,
+// /usr/local/bin, ~/.local/bin, ...), shared with other programs and never a data folder.
+bool isInstalledLocation(const QString& executableFolder);
+
+// The per-user data folder (~/.local/share/kronvel under XDG), given the application name.
+// Files of the doubled folder earlier releases used (~/.local/share/Kronvel/Kronvel) move there
+// the first time, when the new folder is still missing or empty.
+QString userDataFolder();
 
 // Copies every shipped file under resourcePrefix (a Qt resource folder such as ":/shipped")
 // into folder when the folder lacks it; files already there are never touched.

@@ -5,12 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-# The build folder is no place for your events (a clean build would delete them), so unless a
-# folder is named, the events live in the per-user data folder.
-case " $* " in
-  *" --data-dir"*) ;;
-  *) set -- --data-dir "${XDG_DATA_HOME:-$HOME/.local/share}/Kronvel/Kronvel" "$@" ;;
-esac
+# krn in build/bin keeps its data in the per-user folder (~/.local/share/kronvel), never in the
+# build folder, unless --data-dir names another.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: printing the events list instead of opening the window." >&2
   exec build/bin/krn --list "$@"

@@ -7,6 +7,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
 #include "stores/DataFiles.h"
+#include "stores/EventLine.h"
 
 #include <QSet>
 
@@ -45,19 +46,16 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
     QSet<QString> names;
     names.reserve(lines->size());
     for (const QString& line : *lines) {
-        const qsizetype separator = line.indexOf(u'\t');
-        if (separator < 0)
+        const auto event = EventLine::parse(line);
+        if (!event)
             continue;
-        const QString name = line.left(separator);
-        const auto moment = Moment::parse(QStringView(line).mid(separator + 1));
-        if (!moment)
-            continue;
-        const QString key = name.trimmed().toCaseFolded();
+        const QString key = event->name.trimmed().toCaseFolded();
         if (names.contains(key))
             continue;
         names.insert(key);
-        const bool past = secondsUntilNow(*moment, now) > 0;
-        events.push_back({ name, past ? QStringLiteral("Past") : QStringLiteral("Future"), *moment });
+        const bool past = secondsUntilNow(event->moment, now) > 0;
+        events.push_back(
+            { event->name, past ? QStringLiteral("Past") : QStringLiteral("Future"), event->moment });
     }
     model.setEvents(std::move(events));
     model.refreshAll(now);

@@ -41,11 +41,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("executable"); // likewise
         QTest::addColumn<QString>("expected"); // "<user>" for the per-user data folder
         QTest::newRow("command line wins")
-            << QStringLiteral("given") << QStringLiteral("bin") << QStringLiteral("given");
+            << QStringLiteral("given") << QStringLiteral("usr/bin") << QStringLiteral("given");
         QTest::newRow("command line folder created")
             << QStringLiteral("new/deeper") << QString() << QStringLiteral("new/deeper");
-        QTest::newRow("writable executable folder")
-            << QString() << QStringLiteral("bin") << QStringLiteral("bin");
+        QTest::newRow("unpacked into a folder of its own")
+            << QString() << QStringLiteral("kronvel") << QStringLiteral("kronvel");
+        QTest::newRow("installed under /usr")
+            << QString() << QStringLiteral("usr/bin") << QStringLiteral("<user>");
+        QTest::newRow("installed for the user")
+            << QString() << QStringLiteral("home/.local/bin/") << QStringLiteral("<user>");
         QTest::newRow("no executable folder")
             << QString() << QStringLiteral("missing") << QStringLiteral("<user>");
         QTest::newRow("executable path is a file")
@@ -58,7 +62,8 @@ private Q_SLOTS:
         QFETCH(QString, executable);
         QFETCH(QString, expected);
         const QDir base(m_dir.path());
-        QVERIFY(base.mkpath(QStringLiteral("bin")));
+        for (const char* folder : { "kronvel", "usr/bin", "home/.local/bin" })
+            QVERIFY(base.mkpath(QString::fromLatin1(folder)));
         QFile file(base.filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
@@ -70,6 +75,37 @@ private Q_SLOTS:
             : base.filePath(expected);
         QCOMPARE(folder, QDir::cleanPath(wanted));
         QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    // Earlier releases kept the per-user files in .../Kronvel/Kronvel; they move once.
+    void doubledFolderMovesOnce()
+    {
+        const QDir generic(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QString old = generic.filePath(QStringLiteral("Kronvel/Kronvel"));
+        QDir(user).removeRecursively();
+        QVERIFY(QDir().mkpath(old));
+        QFile events(QDir(old).filePath(QStringLiteral("events.dll")));
+        QVERIFY(events.open(QIODevice::WriteOnly));
+        events.write("Launch\t2000/01/01 00:00:00\n");
+        events.close();
+
+        QCOMPARE(resolveDataFolder(QString(), QStringLiteral("/usr/bin")), QDir::cleanPath(user));
+        QCOMPARE(readBytes(QDir(user).filePath(QStringLiteral("events.dll"))),
+            QByteArray("Launch\t2000/01/01 00:00:00\n"));
+        QVERIFY(!QFileInfo::exists(generic.filePath(QStringLiteral("Kronvel"))));
+
+        // Once only: a doubled folder that turns up again is left alone.
+        QVERIFY(QDir().mkpath(old));
+        QFile later(QDir(old).filePath(QStringLiteral("events.dll")));
+        QVERIFY(later.open(QIODevice::WriteOnly));
+        later.write("Other\t2001/01/01 00:00:00\n");
+        later.close();
+        resolveDataFolder(QString(), QStringLiteral("/usr/bin"));
+        QCOMPARE(readBytes(QDir(user).filePath(QStringLiteral("events.dll"))),
+            QByteArray("Launch\t2000/01/01 00:00:00\n"));
+        QVERIFY(QFileInfo::exists(later.fileName()));
+        QDir(generic.filePath(QStringLiteral("Kronvel"))).removeRecursively();
     }
 
     void relativeCommandLineFolderBecomesAbsolute()

@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,33 @@ private Q_SLOTS:
         SingleInstance second(two.path());
         QVERIFY(first.acquire());
         QVERIFY(second.acquire());
+    }
+
+    void laterStartAsksTheOwnerToShowItsWindow()
+    {
+        QTemporaryDir folder;
+        QTemporaryDir other;
+        SingleInstance owner(folder.path());
+        QVERIFY(owner.acquire());
+        QVERIFY(owner.listenForActivation());
+        QSignalSpy asked(&owner, &SingleInstance::activationRequested);
+
+        QVERIFY(!SingleInstance::askOwnerToActivate(other.path())); // nobody owns that folder
+        QVERIFY(SingleInstance::askOwnerToActivate(folder.path() + QStringLiteral("/.")));
+        QVERIFY(asked.wait(5000));
+        QVERIFY(SingleInstance::askOwnerToActivate(folder.path()));
+        QTRY_COMPARE(asked.count(), 2);
+        QCOMPARE(contents(folder.path()), QStringList());
+    }
+
+    void onlyTheOwnerListens()
+    {
+        QTemporaryDir folder;
+        SingleInstance first(folder.path());
+        QVERIFY(first.acquire());
+        SingleInstance second(folder.path());
+        QVERIFY(!second.listenForActivation());
+        QVERIFY(!SingleInstance::askOwnerToActivate(folder.path())); // the owner is not listening yet
     }
 
     void lockIsReleasedOnExit()

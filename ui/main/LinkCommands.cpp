@@ -5,13 +5,15 @@
 #include "ui/common/Program.h"
 #include "ui/main/frmPubMain.h"
 
+#include <KronvelVersion.h>
+
 namespace LinkCommands {
 
 namespace {
 
 // The new-version page is asked about this release; the blanks go as they are, which is
 // what the page expects.
-constexpr QStringView newVersionQuery = u"/newver.php?ver=2.21 Build 20080613&prod=KRN";
+constexpr QStringView newVersionQuery = u"/newver.php?ver=" KRN_VERSION " Build " KRN_BUILD_DATE "&prod=KRN";
 // How the shell shows the opened address: maximized.
 constexpr int showMaximized = 3;
 

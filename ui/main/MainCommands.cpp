@@ -55,7 +55,8 @@ const QList<std::pair<QString, Handler>>& handlers()
             { QStringLiteral("mendf"), &MainCommands::mendf_Click },
         };
         for (const auto& [name, column] : copyEntries)
-            list.append({ QString::fromLatin1(name), [column](MainCommands& c) { c.mendo_Click(column); } });
+            list.append(
+                { QString::fromLatin1(name), [column = column](MainCommands& c) { c.mendo_Click(column); } });
         list.append({
             { QStringLiteral("mentw"), &MainCommands::mentw_Click },
             { QStringLiteral("mentc"), &MainCommands::mentc_Click },

@@ -4,10 +4,10 @@
 #include "platform/SingleInstance.h"
 #include "ui/common/Program.h"
 #include "ui/main/frmPubMain.h"
+#include "ui/main/mdlPubTrayIcon.h"
 
-std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(
-    const QString& folder, Clock& clock, MessageBoxes& boxes, Desktop& desktop, const QString& shippedFiles,
-    Tray* tray)
+std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
+    Desktop& desktop, const QString& shippedFiles, Tray* tray)
 {
     auto self = std::unique_ptr<mdlPubSelf>(new mdlPubSelf);
     // The check comes before anything is read or written, so a second start changes nothing.
@@ -30,6 +30,19 @@ mdlPubSelf::~mdlPubSelf()
     // The window goes before the program object it refers to.
     m_window.reset();
     m_program.reset();
+}
+
+void mdlPubSelf::bringToFront(frmPubMain& window)
+{
+    if (window.trayIcon().inTray()) {
+        window.trayIcon().restore();
+        return;
+    }
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void mdlPubSelf::showRestoring(frmPubMain& window)

@@ -26,9 +26,13 @@ public:
 
     Program& program() const { return *m_program; }
     frmPubMain& window() const { return *m_window; }
+    SingleInstance& instance() const { return *m_instance; }
 
     // Shows the window with the restoring flag raised, so it comes up where it was saved.
     static void showRestoring(frmPubMain& window);
+    // Brings the window to the front for a later start on the same folder: back from the tray
+    // or the task bar when it is there, then raised and activated.
+    static void bringToFront(frmPubMain& window);
 
 private:
     mdlPubSelf() = default;

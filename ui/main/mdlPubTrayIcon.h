@@ -1,5 +1,6 @@
 #pragma once
 
+#include <KronvelVersion.h>
 #include <QObject>
 #include <functional>
 
@@ -26,7 +27,7 @@ public:
     // window that owns the menu can be made on first use.
     void setMenu(std::function<QMenu*()> menu);
 
-    static QString tip() { return QStringLiteral("Kronvel v2.21"); }
+    static QString tip() { return QStringLiteral("Kronvel v" KRN_VERSION); }
 
 private:
     void showMenu(const QPoint& at);

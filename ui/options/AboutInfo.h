@@ -1,5 +1,6 @@
 #pragma once
 
+#include <KronvelVersion.h>
 #include <QString>
 #include <QStringView>
 
@@ -8,7 +9,7 @@
 namespace AboutInfo {
 
 inline constexpr QStringView productName = u"Kronvel";
-inline constexpr QStringView versionText = u"Version 2.21 Build 20080613#13";
+inline constexpr QStringView versionText = u"" KRN_VERSION_TEXT;
 // How the shell shows an opened address: maximized.
 constexpr int showMaximized = 3;
 

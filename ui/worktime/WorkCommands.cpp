@@ -33,7 +33,8 @@ QString reasonWithoutPath(const QString& error, const QString& path)
 } // namespace
 
 WorkCommands::WorkCommands(Program& program, WorkListModel& model, ReportList& list, QWidget& owner)
-    : m_program(program)
+    : QObject(&owner)
+    , m_program(program)
     , m_model(model)
     , m_list(list)
     , m_owner(owner)

@@ -1,5 +1,6 @@
 #include "platform/FileAttributes.h"
 
+#include <KronvelVersion.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,6 +97,59 @@ private Q_SLOTS:
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
+    }
+
+    // Qt's own options reach Qt, krn's reach krn, and a window opens.
+    void qtOptionsAreTakenBesideKronvelsOwn()
+    {
+        QTemporaryDir data;
+        QProcess program;
+        program.setProcessEnvironment(environment(false));
+        program.start(krn,
+            { u"-platform"_s, u"offscreen"_s, u"-style"_s, u"Fusion"_s, u"-reverse"_s, u"--data-dir"_s,
+                data.path() });
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QDir(data.path()).filePath(u"events.dll"_s)), 10000);
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(!program.readAllStandardError().contains("krn:")); // no complaint about an option
+    }
+
+    // Without a display: the answer, its stream and the exit status, as GNU programs give them.
+    void answersWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        QTest::newRow("version") << QStringList { u"--version"_s } << 0
+                                 << QByteArray("Kronvel " KRN_VERSION_TEXT "\n") << QByteArray();
+        QTest::newRow("version after Qt options")
+            << QStringList { u"-style"_s, u"Fusion"_s, u"-platform"_s, u"xcb"_s, u"-v"_s } << 0
+            << QByteArray("Kronvel " KRN_VERSION_TEXT "\n") << QByteArray();
+        QTest::newRow("unknown option") << QStringList { u"--bogus"_s } << 2 << QByteArray()
+                                        << QByteArray("krn: Unknown option 'bogus'.\n"
+                                                      "Try 'krn --help' for more information.\n");
+        QTest::newRow("stray argument") << QStringList { u"-reverse"_s, u"file"_s } << 2 << QByteArray()
+                                        << QByteArray("krn: unexpected argument 'file'\n"
+                                                      "Try 'krn --help' for more information.\n");
+    }
+
+    void answersWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        QProcess program;
+        program.setProcessEnvironment(environment(false));
+        program.start(krn, arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        QCOMPARE(program.readAllStandardOutput(), out);
+        QCOMPARE(program.readAllStandardError(), err);
     }
 
     void listPrintsTheEventsWithoutADisplay()

@@ -2,6 +2,7 @@
 #include "stores/Settings.h"
 #include "ui/common/Program.h"
 #include "ui/main/frmPubMain.h"
+#include "ui/main/mdlPubSelf.h"
 #include "ui/main/mdlPubTrayIcon.h"
 
 #include <QMenu>
@@ -17,8 +18,9 @@ private:
     // A window at a saved normal position, shown and settled.
     static bool startAtNormalPosition(MainWindowFixture& kronvel)
     {
-        kronvel.writeFile(u"krn.dll"_s, "[System]\r\nYear=3\r\nRefresh=1\r\n[Position]\r\nLeft=1500\r\n"
-                                         "Top=1200\r\nWidth=9000\r\nHeight=6000\r\n");
+        kronvel.writeFile(u"krn.dll"_s,
+            "[System]\r\nYear=3\r\nRefresh=1\r\n[Position]\r\nLeft=1500\r\n"
+            "Top=1200\r\nWidth=9000\r\nHeight=6000\r\n");
         if (!kronvel.start())
             return false;
         return QTest::qWaitForWindowExposed(&kronvel.window());
@@ -65,6 +67,35 @@ private Q_SLOTS:
         kronvel.tray.clickLeft();
         QVERIFY(window.isVisible());
         QTRY_VERIFY(window.isMaximized());
+    }
+
+    // A later start on the same folder asks for the window: from the tray or the task bar it
+    // comes back where it was.
+    void bringToFrontRestoresFromTheTrayOrTheTaskBar_data()
+    {
+        QTest::addColumn<bool>("trayRefuses");
+        QTest::newRow("in the tray") << false;
+        QTest::newRow("minimized on the task bar") << true;
+    }
+
+    void bringToFrontRestoresFromTheTrayOrTheTaskBar()
+    {
+        QFETCH(bool, trayRefuses);
+        MainWindowFixture kronvel;
+        kronvel.tray.refuses = trayRefuses;
+        QVERIFY(startAtNormalPosition(kronvel));
+        frmPubMain& window = kronvel.window();
+        const QSize normalSize = window.size();
+        window.showMinimized();
+        QTRY_VERIFY(trayRefuses ? window.isMinimized() : !window.isVisible());
+
+        mdlPubSelf::bringToFront(window);
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!window.isMinimized());
+        QCOMPARE(window.size(), normalSize);
+        QVERIFY(!window.trayIcon().inTray());
+        QVERIFY(!kronvel.tray.isShown());
+        QCOMPARE(kronvel.program().settings().value(SettingKey::Width), u"9000"_s);
     }
 
     void withoutANotificationAreaTheWindowJustMinimizes()
