@@ -12,6 +12,8 @@ template <class... Kinds> struct Visitor : Kinds...
 {
     using Kinds::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <class... Kinds> Visitor(Kinds...) -> Visitor<Kinds...>;
 
 // A plain number: a point, no grouping, no "-0". No text for a value that is not finite.
 QString plainNumber(const Amount& amount)
