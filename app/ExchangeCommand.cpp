@@ -4,7 +4,7 @@
 #include "app/ExchangeRequest.h"
 #include "components/FileReplace.h"
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
+#include "core/WorkRecord.h"
 #include "exchange/CalendarImport.h"
 #include "exchange/DataTable.h"
 #include "exchange/EventsExport.h"
@@ -18,8 +18,7 @@
 #include "stores/DataFiles.h"
 #include "stores/EventsFile.h"
 #include "stores/SettingsFile.h"
-#include "ui/worktime/engine/WorkRecord.h"
-#include "ui/worktime/engine/WorksFile.h"
+#include "stores/WorksFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -62,11 +61,11 @@ bool readFolder(
         }
         source = copy.path();
     }
-    EventListModel events;
+    QVector<EventRecord> events;
     if (!EventsFile(source, lines, files).load(events, now, error))
         return false;
-    for (int row = 0; row < events.rowCount(); ++row)
-        data.events.append({ events.event(row).name, events.event(row).moment });
+    for (const EventRecord& event : events)
+        data.events.append({ event.name, event.moment });
     return !withWorks
         || WorksFile(dataFilePath(source, DataFileName::works), lines, files).load(&data.works, now, error);
 }

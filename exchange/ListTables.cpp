@@ -2,10 +2,10 @@
 
 #include "core/SpanSeconds.h"
 #include "core/UnitText.h"
+#include "core/WorkRecord.h"
+#include "core/WorkRules.h"
 #include "exchange/DataTable.h"
 #include "stores/Settings.h"
-#include "ui/worktime/engine/WorkRecord.h"
-#include "ui/worktime/engine/WorkRules.h"
 
 #include <cstdlib>
 

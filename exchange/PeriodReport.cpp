@@ -2,9 +2,9 @@
 
 #include "core/Moment.h"
 #include "core/TimeUnit.h"
+#include "core/WorkRecord.h"
+#include "core/WorkRules.h"
 #include "exchange/DataTable.h"
-#include "ui/worktime/engine/WorkRecord.h"
-#include "ui/worktime/engine/WorkRules.h"
 
 #include <map>
 

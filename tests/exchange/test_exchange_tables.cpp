@@ -1,8 +1,8 @@
+#include "core/WorkRecord.h"
 #include "exchange/DataTable.h"
 #include "exchange/ListTables.h"
 #include "exchange/PeriodReport.h"
 #include "exchange/TableWriters.h"
-#include "ui/worktime/engine/WorkRecord.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

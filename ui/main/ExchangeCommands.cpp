@@ -2,14 +2,14 @@
 
 #include "components/FileReplace.h"
 #include "components/ProfileShell.h"
-#include "core/EventListModel.h"
 #include "exchange/CalendarImport.h"
 #include "exchange/EventsExport.h"
+#include "models/EventListModel.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "stores/EventsFile.h"
 #include "ui/common/Program.h"
-#include "ui/main/frmPubMain.h"
+#include "ui/main/EventsWindow.h"
 
 #include <QDir>
 
@@ -40,14 +40,14 @@ QString summary(const Program& program, const QString& path, const ImportResult&
 
 } // namespace
 
-void importCalendar(frmPubMain& window)
+void importCalendar(EventsWindow& window)
 {
     Program& program = window.program();
     const QChar separator(0);
     QString initialPath;
     bool readOnlyFlag = false;
     const QStringList chosen
-        = program.profileShell().openFileDialog(&window, QStringLiteral("Import Calendar"),
+        = program.profileShell().openFileDialog(&window.widget(), QStringLiteral("Import Calendar"),
             u"iCalendar Files (*.ics)" % separator % u"*.ics" % separator % u"All Files (*.*)" % separator
                 % u"*.*",
             initialPath, readOnlyFlag);
@@ -56,7 +56,7 @@ void importCalendar(frmPubMain& window)
     QString error;
     const auto result = ::importCalendar(chosen.first(), program.eventsFile().path(), &error);
     if (!result) {
-        program.boxes().show(&window,
+        program.boxes().show(&window.widget(),
             message(program, "IMPORT FAILED", "Kronvel could not import %1 (%2). The events are unchanged.")
                 .arg(QDir::toNativeSeparators(chosen.first()), error),
             MessageBoxes::Icon::Warning);
@@ -67,15 +67,16 @@ void importCalendar(frmPubMain& window)
         window.writeCountText();
         window.applyListStyle();
     }
-    program.boxes().show(&window, summary(program, chosen.first(), *result), MessageBoxes::Icon::Information);
+    program.boxes().show(
+        &window.widget(), summary(program, chosen.first(), *result), MessageBoxes::Icon::Information);
 }
 
-void exportEvents(frmPubMain& window)
+void exportEvents(EventsWindow& window)
 {
     Program& program = window.program();
     const QChar separator(0);
     const QString destination
-        = program.profileShell().saveFileDialog(&window, QStringLiteral("Export Events"), QString(),
+        = program.profileShell().saveFileDialog(&window.widget(), QStringLiteral("Export Events"), QString(),
             u"iCalendar Files (*.ics)" % separator % u"*.ics" % separator % u"CSV Files (*.csv)" % separator
                 % u"*.csv" % separator % u"JSON Files (*.json)" % separator % u"*.json",
             QString(), QStringLiteral("ics"));
@@ -83,8 +84,8 @@ void exportEvents(frmPubMain& window)
         return;
     const auto format = exportFormatFor(destination);
     if (!format) {
-        program.reportWriteFailure(
-            &window, destination, QStringLiteral("Kronvel exports to files ending in .ics, .csv or .json"));
+        program.reportWriteFailure(&window.widget(), destination,
+            QStringLiteral("Kronvel exports to files ending in .ics, .csv or .json"));
         return;
     }
     QVector<EventEntry> events;
@@ -95,7 +96,7 @@ void exportEvents(frmPubMain& window)
         *format, events, program.now(), unitDecimals(program.settings()), program.clock().now());
     QString error;
     if (!FileReplace::replace(destination, bytes, &error))
-        program.reportWriteFailure(&window, destination, error);
+        program.reportWriteFailure(&window.widget(), destination, error);
 }
 
 } // namespace ExchangeCommands

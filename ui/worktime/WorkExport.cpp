@@ -6,8 +6,8 @@
 #include "exchange/ListTables.h"
 #include "exchange/PeriodReport.h"
 #include "exchange/TableWriters.h"
+#include "models/WorkListModel.h"
 #include "ui/common/Program.h"
-#include "ui/worktime/engine/WorkListModel.h"
 
 #include <QAction>
 #include <QLocale>
