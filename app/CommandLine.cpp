@@ -67,6 +67,7 @@ CommandLine parseCommandLine(const QStringList& arguments, QtOptions qtOptions)
     const QCommandLineOption version(
         { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the version and exit."));
     parser.addOptions({ dataDir, list, help, version });
+    parser.addOptions(exchangeOptions());
     if (qtOptions == QtOptions::StillThere) {
         for (const QtOption& qt : qtOwnOptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name));
@@ -89,6 +90,8 @@ CommandLine parseCommandLine(const QStringList& arguments, QtOptions qtOptions)
         return result;
     }
     result.dataFolder = parser.value(dataDir);
+    QString exchangeError;
+    result.exchange = exchangeRequest(parser, parser.isSet(list), &exchangeError);
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::ShowHelp;
         // Named as the program is, however it was started (build/bin/krn, /usr/bin/krn).
@@ -99,6 +102,11 @@ CommandLine parseCommandLine(const QStringList& arguments, QtOptions qtOptions)
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::ShowVersion;
         result.text = QStringLiteral("Kronvel ") % versionText() % u'\n';
+    } else if (!exchangeError.isEmpty()) {
+        result.action = CommandLine::Action::Error;
+        result.text = errorText(exchangeError);
+    } else if (result.exchange.kind != ExchangeRequest::Kind::None) {
+        result.action = CommandLine::Action::Exchange;
     } else if (parser.isSet(list)) {
         result.action = CommandLine::Action::List;
     }

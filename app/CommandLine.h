@@ -1,15 +1,18 @@
 #pragma once
 
+#include "app/ExchangeRequest.h"
+
 #include <QString>
 #include <QStringList>
 
 // What the command line asks of krn.
 struct CommandLine
 {
-    enum class Action { Run, ShowVersion, ShowHelp, List, Error };
+    enum class Action { Run, ShowVersion, ShowHelp, List, Exchange, Error };
     Action action = Action::Run;
     QString dataFolder; // empty: the default rule
     QString text; // the help, version or error text to print
+    ExchangeRequest exchange;
 };
 
 // Whether Qt's own options (-style, -platform, -reverse, ...) are still in the arguments.

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/EventsListing.h"
+#include "app/ExchangeCommand.h"
 #include "app/TerminationSignal.h"
 #include "core/Moment.h"
 #include "platform/Clock.h"
@@ -103,6 +104,8 @@ int runWithoutWindow(const CommandLine& commandLine)
         return 2;
     case CommandLine::Action::List:
         return listEvents(commandLine.dataFolder);
+    case CommandLine::Action::Exchange:
+        return runExchangeCommand(commandLine.exchange, commandLine.dataFolder, shippedFiles);
     case CommandLine::Action::Run:
         break;
     }

@@ -6,8 +6,9 @@ set -euo pipefail
 # clang with its sanitizer and fuzzer runtimes and llvm-symbolizer: the second build of scripts/test.sh.
 # dbus, dunst and imagemagick: a session bus, a notification daemon and a screenshot, to watch
 # reminders reach the desktop (scripts/reminders-demo.sh, which clicks with xdotool).
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core openbox trayer xdotool
-  clang libclang-rt-14-dev llvm-14 clang-format dbus dunst imagemagick)
+# libical-dev and pkg-config: calendars in and out.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libical-dev pkg-config xvfb xauth fonts-dejavu-core
+  openbox trayer xdotool clang libclang-rt-14-dev llvm-14 clang-format dbus dunst imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

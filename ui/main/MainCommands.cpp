@@ -7,6 +7,7 @@
 #include "ui/common/ReportList.h"
 #include "ui/editor/frmPubDetail.h"
 #include "ui/main/EventsWindow.h"
+#include "ui/main/ExchangeCommands.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
 #include "ui/main/ListCommands.h"
@@ -43,6 +44,8 @@ const QList<std::pair<QString, Handler>>& handlers()
             { QStringLiteral("menen"), &MainCommands::menen_Click },
             { QStringLiteral("menes"), &MainCommands::menes_Click },
             { QStringLiteral("menel"), &MainCommands::menel_Click },
+            { QStringLiteral("menei"), &MainCommands::menei_Click },
+            { QStringLiteral("menee"), &MainCommands::menee_Click },
             { QStringLiteral("menex"), &MainCommands::menex_Click },
             { QStringLiteral("mendm"), &MainCommands::mendm_Click },
             { QStringLiteral("mendd"), &MainCommands::mendd_Click },
@@ -137,6 +140,16 @@ void MainCommands::menes_Click()
 void MainCommands::menel_Click()
 {
     FileCommands::loadFrom(m_window);
+}
+
+void MainCommands::menei_Click()
+{
+    ExchangeCommands::importCalendar(m_window);
+}
+
+void MainCommands::menee_Click()
+{
+    ExchangeCommands::exportEvents(m_window);
 }
 
 void MainCommands::menex_Click()

@@ -35,6 +35,8 @@ public Q_SLOTS:
     void menen_Click();
     void menes_Click();
     void menel_Click();
+    void menei_Click();
+    void menee_Click();
     void menex_Click();
     void mendm_Click();
     void mendd_Click();

@@ -30,7 +30,8 @@ const QList<Menu>& menus()
     static const QList<Menu> list = {
         { "mene",
             { { "menen", Qt::CTRL | Qt::Key_N }, { "menesa", none }, { "menes", Qt::CTRL | Qt::Key_S },
-                { "menel", Qt::CTRL | Qt::Key_L }, { "menesb", none }, { "menex", none } } },
+                { "menel", Qt::CTRL | Qt::Key_L }, { "menesc", none }, { "menei", none }, { "menee", none },
+                { "menesb", none }, { "menex", none } } },
         { "mend",
             { { "mendm", Qt::CTRL | Qt::Key_M }, { "mendd", QKeyCombination(Qt::Key_Delete) },
                 { "mendc", none }, { "mendsa", none }, { "menda", Qt::CTRL | Qt::Key_A }, { "mends", none },

@@ -9,6 +9,7 @@
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/worktime/WorkCommands.h"
+#include "ui/worktime/WorkExport.h"
 #include "ui/worktime/WorkListLayout.h"
 #include "ui/worktime/WorkListStyle.h"
 
@@ -77,6 +78,7 @@ void frmPubWorkTime::createControls()
     connect(m_tim, &QTimer::timeout, this, &frmPubWorkTime::tim_Timer);
     m_menw = WorkTimeMenus::build(
         *this, [this](int index) { sbt_Click(index); }, [this](int column) { copyValue(column); });
+    WorkExport::addMenu(*m_menw, *this, m_program, *m_works);
     m_tray = WorkTimeMenus::buildTray(*this);
 
     m_area->installEventFilter(this);
