@@ -1,6 +1,7 @@
 #include "core/WorkRecord.h"
 
 #include "core/Moment.h"
+#include "core/RecordName.h"
 
 #include <QStringList>
 
@@ -12,14 +13,7 @@ const QChar tab = u'\t';
 
 QString WorkRecord::cleanName(const QString& typed)
 {
-    QString name = typed;
-    for (QChar& c : name) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Separator_Line
-            || category == QChar::Separator_Paragraph)
-            c = u' ';
-    }
-    return name.trimmed();
+    return cleanRecordName(typed);
 }
 
 WorkRecord WorkRecord::startedAt(const QString& name, const Moment& now)

@@ -1,17 +1,11 @@
 #include "models/EventInput.h"
 
+#include "core/RecordName.h"
 #include "models/EventListModel.h"
 
 QString cleanEventName(const QString& typed)
 {
-    QString name = typed;
-    for (QChar& c : name) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Separator_Line
-            || category == QChar::Separator_Paragraph)
-            c = u' ';
-    }
-    return name.trimmed();
+    return cleanRecordName(typed);
 }
 
 EventProblem checkEventInput(
