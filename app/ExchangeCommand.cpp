@@ -2,6 +2,7 @@
 
 #include "app/EventsListing.h"
 #include "app/ExchangeRequest.h"
+#include "app/HeadlessStart.h"
 #include "components/FileReplace.h"
 #include "components/TextLineFile.h"
 #include "core/WorkRecord.h"
@@ -169,18 +170,11 @@ int runExchange(const ExchangeRequest& request, const QString& folder, bool owne
 int runExchangeCommand(
     const ExchangeRequest& request, const QString& folderOption, const QString& shippedFiles)
 {
-    const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
-    if (!QFileInfo(folder).isDir()) {
-        std::fputs(
-            qPrintable(QStringLiteral("krn: the data folder %1 is not a folder\n").arg(folder)), stderr);
+    const auto start = startWithoutWindow(folderOption, shippedFiles);
+    if (!start)
         return 1;
-    }
-    SingleInstance instance(folder);
-    const bool owner = instance.acquire();
-    if (owner) {
-        sweepStaleTemporaries(folder);
-        installShippedFiles(folder, shippedFiles);
-    }
+    const QString& folder = start->folder;
+    const bool owner = start->owner;
     const QDateTime clock = SystemClock().now();
     const auto now = Moment::fromDateTime(clock);
     if (!now)

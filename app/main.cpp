@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/EventsListing.h"
 #include "app/ExchangeCommand.h"
+#include "app/HeadlessStart.h"
 #include "app/TerminationSignal.h"
 #include "core/Moment.h"
 #include "platform/Clock.h"
@@ -65,18 +66,11 @@ void applyPaletteSwitch()
 // Prints the events without a display; the same housekeeping, settings and load as the window.
 int listEvents(const QString& folderOption)
 {
-    const QString folder = resolveDataFolder(folderOption, QCoreApplication::applicationDirPath());
-    if (!QFileInfo(folder).isDir()) {
-        std::fputs(
-            qPrintable(QStringLiteral("krn: the data folder %1 is not a folder\n").arg(folder)), stderr);
+    const auto start = startWithoutWindow(folderOption, shippedFiles);
+    if (!start)
         return 1;
-    }
-    SingleInstance instance(folder);
-    const bool owner = instance.acquire();
-    if (owner) {
-        sweepStaleTemporaries(folder);
-        installShippedFiles(folder, shippedFiles);
-    }
+    const QString& folder = start->folder;
+    const bool owner = start->owner;
     const auto now = Moment::fromDateTime(SystemClock().now());
     if (!now)
         return 1;
