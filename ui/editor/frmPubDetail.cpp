@@ -7,6 +7,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 #include "stores/EventsFile.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/ContentFit.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
@@ -46,7 +48,7 @@ frmPubDetail::frmPubDetail(Program& program, EventListModel& model, ReportList& 
     setWindowTitle(QStringLiteral("Event Detail"));
     // A fixed-size dialog: nothing to minimize or maximize, and no context-help button.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+        | Qt::MSWindowsFixedSizeDialogHint);
     createControls();
     Form_Load();
 }
@@ -101,6 +103,8 @@ void frmPubDetail::createControls()
 void frmPubDetail::Form_Load()
 {
     m_program.interfaceTexts().applyControlTexts(this, m_program.filePath(QStringLiteral("tips.dll")));
+    AccessibleNames::nameUnnamedControls(*this);
+    ContentFit::stretchToTexts(*this);
     setPickers(m_program.now());
     txtEvent->clear();
     optPas->setChecked(true);
