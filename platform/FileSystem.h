@@ -14,8 +14,8 @@ public:
     // Creates an empty text file; with overwrite an existing file is emptied.
     bool createTextFile(const QString& path, bool overwrite, QString* error = nullptr) const;
     // Copies atomically: the destination is either the old file or a whole copy.
-    bool copyFile(const QString& source, const QString& destination, bool overwrite,
-                  QString* error = nullptr) const;
+    bool copyFile(
+        const QString& source, const QString& destination, bool overwrite, QString* error = nullptr) const;
     bool deleteFile(const QString& path, bool force, QString* error = nullptr) const;
     // Names of the regular files directly in the folder; no value when it cannot be listed.
     std::optional<QStringList> filesIn(const QString& folder, QString* error = nullptr) const;

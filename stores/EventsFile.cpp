@@ -1,7 +1,6 @@
 #include "stores/EventsFile.h"
 
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
 #include "core/SpanSeconds.h"
 #include "platform/DataFolder.h"
 #include "platform/FileAttributes.h"
@@ -29,9 +28,9 @@ QString EventsFile::path() const
     return dataFilePath(m_folder, DataFileName::events);
 }
 
-bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) const
+bool EventsFile::load(QVector<EventRecord>& events, const Moment& now, QString* error) const
 {
-    model.clear();
+    events.clear();
     bool ok = true;
     if (m_lines.countLines(path()) < 1) {
         ok = m_lines.appendLine(path(), u"Birth (for test)" % tab % u"1975/09/21 00:00:00", error)
@@ -41,7 +40,6 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
     if (!lines)
         return false;
 
-    QVector<EventListModel::Event> events;
     events.reserve(lines->size());
     QSet<QString> names;
     names.reserve(lines->size());
@@ -57,8 +55,6 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
         events.push_back(
             { event->name, past ? QStringLiteral("Past") : QStringLiteral("Future"), event->moment });
     }
-    model.setEvents(std::move(events));
-    model.refreshAll(now);
     return ok;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/EventRecord.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
-class EventListModel;
 class FileSystem;
-class Moment;
 class TextLineFile;
 
 // The events file: one event per line, the name, a tab and the date-time text. The events
@@ -17,11 +18,11 @@ public:
 
     QString path() const;
 
-    // Refills the list from the file, writing the two sample events into a file without lines.
+    // Reads the events, writing the two sample events into a file without lines first.
     // A line whose name repeats an earlier one (ignoring case and surrounding blanks) stays in
-    // the file but is not listed; a line without a tab or with an unreadable date is skipped.
-    // Each event is typed "Past" when it lies before now, else "Future", and counted to now.
-    bool load(EventListModel& model, const Moment& now, QString* error = nullptr) const;
+    // the file but is not read; a line without a tab or with an unreadable date is skipped.
+    // Each event is typed "Past" when it lies before now, else "Future".
+    bool load(QVector<EventRecord>& events, const Moment& now, QString* error = nullptr) const;
 
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;

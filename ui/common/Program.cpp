@@ -7,8 +7,8 @@
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
-#include "stores/EventsFile.h"
 #include "stores/DataFiles.h"
+#include "stores/EventsFile.h"
 #include "stores/MessageTexts.h"
 #include "stores/SettingsFile.h"
 
@@ -92,6 +92,7 @@ void Program::reportWriteFailure(QWidget* parent, const QString& path, const QSt
     // The wording ships in tips.dll like every message; an older tips.dll lacks the key.
     QString text = message(QStringLiteral("WRITE FAILED"));
     if (!text.contains(u"%1"))
-        text = QStringLiteral("Kronvel could not write the file %1 (%2). Nothing already stored in it was lost.");
+        text = QStringLiteral(
+            "Kronvel could not write the file %1 (%2). Nothing already stored in it was lost.");
     m_boxes.show(parent, text.arg(QDir::toNativeSeparators(path), reason), MessageBoxes::Icon::Warning);
 }

@@ -3,17 +3,17 @@
 #include "FormLoader.h"
 #include "Vantric.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/EventListModel.h"
+#include "models/EventInput.h"
+#include "models/EventListModel.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Twips.h"
+#include "stores/EventWrite.h"
 #include "stores/EventsFile.h"
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/ContentFit.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/editor/EventInput.h"
-#include "ui/editor/EventWrite.h"
+#include "ui/common/TwipsPlacing.h"
 
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -58,12 +58,8 @@ frmPubDetail::~frmPubDetail() = default;
 void frmPubDetail::createControls()
 {
     // Positions in twips, as the buttons' form data keeps them: {left, top, width, height}.
-    const auto place = [this](QWidget* control, const char* name, QRect twips) {
-        control->setObjectName(QString::fromLatin1(name));
-        const double dpiX = logicalDpiX();
-        const double dpiY = logicalDpiY();
-        control->setGeometry(Twips::toPixels(twips.x(), dpiX), Twips::toPixels(twips.y(), dpiY),
-            Twips::toPixels(twips.width(), dpiX), Twips::toPixels(twips.height(), dpiY));
+    const auto place = [](QWidget* control, const char* name, const QRect& twips) {
+        TwipsPlacing::place(control, QString::fromLatin1(name), twips);
     };
     // Created in tab order; the texts come from tips.dll at load.
     place(lblEvent = new QLabel(this), "lblEvent", { 120, 120, 4935, 255 });
@@ -289,9 +285,5 @@ void frmPubDetail::fitToCloseButton()
 {
     if (!sbt[2])
         return;
-    const QRect close = sbt[2]->geometry();
-    const QSize wanted(close.x() + close.width() + Twips::toPixels(marginTwips, logicalDpiX()),
-        close.y() + close.height() + Twips::toPixels(marginTwips, logicalDpiY()));
-    if (size() != wanted || minimumSize() != wanted || maximumSize() != wanted)
-        setFixedSize(wanted);
+    TwipsPlacing::fitAround(*this, sbt[2]->geometry(), marginTwips);
 }
