@@ -32,6 +32,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -45,6 +46,8 @@ constexpr int panelWidths[4] = { 4154, 2540, 2540, 4286 };
 
 // How long a restored window waits for the window manager's frame before it records again.
 constexpr qint64 placementPatience = 5000;
+// How long a placement request may go unanswered before it is made again.
+constexpr qint64 answerPatience = 500;
 
 // A saved position value as a whole number; no value when the text is not one.
 std::optional<int> wholeNumber(const QString& text)
@@ -279,7 +282,7 @@ void frmPubMain::timPos_Timer()
 {
     if (isMinimized() || m_placement)
         return;
-    const QRect frame = frameGeometry();
+    const QRect frame = outerGeometry();
     const SettingsFile file = m_program.settingsFile();
     for (const auto& [key, pixels] :
         { std::pair { SettingKey::Left, frame.x() }, std::pair { SettingKey::Top, frame.y() } }) {
@@ -349,26 +352,44 @@ void frmPubMain::applySavedPosition()
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const QSize frameExtra = outerGeometry().size() - geometry().size();
     outer = fitOnScreens(outer, minimumSizeHint() + frameExtra, screens);
     placeOuter(outer);
-    // Under X the window manager frames the window only after it is shown: until then its
-    // frame is unknown, and the window is placed again once the frame is there. Meanwhile
-    // nothing is recorded, so the saved outer edges do not creep by the frame at each start.
-    if (frameGeometry() == geometry() && QGuiApplication::platformName() == u"xcb") {
+    // Under X the window manager frames the window only after it is shown, and it may frame it
+    // anew after a restore: the window is placed again until the frame it really got is where
+    // it was saved. Meanwhile nothing is recorded, so the saved outer edges do not creep by
+    // the frame at each start.
+    if (QGuiApplication::platformName() == u"xcb") {
+        if (QWindow* native = windowHandle())
+            native->installEventFilter(this);
         m_placement = outer;
         m_placementAge.start();
         m_placementCheck->start();
     }
 }
 
+QRect frmPubMain::outerGeometry() const
+{
+    // The widget keeps the frame it knew at its last move or resize; the native window learns
+    // of the window manager's frame when it arrives, which may be after the last move.
+    if (const QWindow* native = windowHandle())
+        return native->frameGeometry();
+    return frameGeometry();
+}
+
 void frmPubMain::placeOuter(const QRect& outer)
 {
     const QRect inner = geometry();
-    const QRect frame = frameGeometry();
+    const QRect frame = outerGeometry();
     const QMargins border(inner.left() - frame.left(), inner.top() - frame.top(),
         frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    setGeometry(outer.marginsRemoved(border));
+    const QRect wanted = outer.marginsRemoved(border);
+    if (wanted == inner)
+        return;
+    setGeometry(wanted);
+    // Until the window manager answers, the geometry the window reports is only the request.
+    m_awaitingAnswer = isVisible();
+    m_requestAge.start();
 }
 
 void frmPubMain::checkPlacement()
@@ -381,13 +402,25 @@ void frmPubMain::checkPlacement()
             m_placementCheck->stop();
         return;
     }
-    const bool framed = frameGeometry() != geometry();
-    if (framed && frameGeometry() != *m_placement && m_placementAge.elapsed() < placementPatience)
-        placeOuter(*m_placement);
-    else if ((framed && frameGeometry() == *m_placement) || m_placementAge.elapsed() >= placementPatience) {
+    if (m_placementAge.elapsed() >= placementPatience) {
         m_placement.reset();
         m_placementCheck->stop();
+        return;
     }
+    // Judged only on what the window manager has done: the window mapped in its frame and the
+    // last request answered (or long unanswered, when it is made again).
+    const QWindow* native = windowHandle();
+    if (!native || !native->isExposed() || native->frameMargins().isNull())
+        return;
+    if (m_awaitingAnswer && m_requestAge.elapsed() < answerPatience)
+        return;
+    m_awaitingAnswer = false;
+    if (outerGeometry() != *m_placement) {
+        placeOuter(*m_placement);
+        return;
+    }
+    m_placement.reset();
+    m_placementCheck->stop();
 }
 
 QString frmPubMain::savedTwips(SettingKey key, int pixels) const
@@ -410,7 +443,7 @@ void frmPubMain::recordPosition()
         for (SettingKey key : { SettingKey::Left, SettingKey::Top, SettingKey::Width, SettingKey::Height })
             saved.setValue(key, QString());
     } else if (!isMinimized()) {
-        const QRect frame = frameGeometry();
+        const QRect frame = outerGeometry();
         saved.setValue(SettingKey::Left, savedTwips(SettingKey::Left, frame.x()));
         saved.setValue(SettingKey::Top, savedTwips(SettingKey::Top, frame.y()));
         saved.setValue(SettingKey::Width, savedTwips(SettingKey::Width, frame.width()));
@@ -450,6 +483,15 @@ void frmPubMain::mouseMoveEvent(QMouseEvent* event)
 
 bool frmPubMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle()) {
+        // The native window moves and resizes only on the window manager's word.
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            m_awaitingAnswer = false;
+            if (m_placement)
+                QMetaObject::invokeMethod(this, &frmPubMain::checkPlacement, Qt::QueuedConnection);
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseMove)
         panel(1).setText(m_readyText);
     if (event->type() == QEvent::Resize && watched == centralWidget())

@@ -80,6 +80,8 @@ private:
     void applySavedPosition();
     // Places the window so that its outer edges are those given, with the frame known now.
     void placeOuter(const QRect& outer);
+    // The outer edges and size, with the frame the window manager has given the window so far.
+    QRect outerGeometry() const;
     void checkPlacement();
     void recordPosition();
     // A position value in twips for the file: the saved text while it names these pixels.
@@ -100,6 +102,9 @@ private:
     std::optional<QRect> m_placement;
     QElapsedTimer m_placementAge;
     QTimer* m_placementCheck = nullptr;
+    // A placement request the window manager has not answered yet, and its age.
+    bool m_awaitingAnswer = false;
+    QElapsedTimer m_requestAge;
     MainCommands* m_commands = nullptr;
     MenuTips* m_menuTips = nullptr;
     mdlPubTrayIcon* m_trayIcon = nullptr;
