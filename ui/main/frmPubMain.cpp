@@ -372,7 +372,9 @@ QRect frmPubMain::outerGeometry() const
 {
     // The widget keeps the frame it knew at its last move or resize; the native window learns
     // of the window manager's frame when it arrives, which may be after the last move.
-    if (const QWindow* native = windowHandle())
+    // Only an X window manager frames the window late; elsewhere the widget's frame is the one.
+    const QWindow* native = windowHandle();
+    if (native && QGuiApplication::platformName() == u"xcb")
         return native->frameGeometry();
     return frameGeometry();
 }
