@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <cstdio>
 
 HeadlessStart::HeadlessStart() = default;
@@ -24,6 +25,8 @@ std::optional<HeadlessStart> startWithoutWindow(const QString& folderOption, con
     start.owner = start.instance->acquire();
     if (start.owner) {
         sweepStaleTemporaries(start.folder);
+        // The text files in the user's language where a set for it is shipped, the rest as shipped.
+        installShippedFiles(start.folder, shippedTextSet(start.folder, shippedFiles, QLocale::system()));
         installShippedFiles(start.folder, shippedFiles);
     }
     return start;

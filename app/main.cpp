@@ -2,6 +2,7 @@
 #include "app/EventsListing.h"
 #include "app/ExchangeCommand.h"
 #include "app/HeadlessStart.h"
+#include "app/QtTranslations.h"
 #include "app/TerminationSignal.h"
 #include "core/Moment.h"
 #include "platform/Clock.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
+#include <VantricAccessibleFactory.h>
 #include <cstdio>
 
 namespace {
@@ -111,6 +114,10 @@ int runWindow(const QString& folderOption)
     // Docks and task bars match the window to its desktop entry, for the icon and the name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KRN_APP_ID));
     applyPaletteSwitch();
+    // Screen readers see every Vantric as a push button they can name and press.
+    Orvane::installVantricAccessibility();
+    QTranslator qtTexts;
+    loadQtTranslations(qtTexts, QLocale::system());
     // Kronvel ends through the main window's unload alone: closing the last visible window
     // (the help window while the main window is in the tray) must not end it, and an unload
     // of a hidden main window (SIGTERM while in the tray) must.

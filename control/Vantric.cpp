@@ -7,10 +7,36 @@
 
 #include "CaptionText.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 
 using namespace Orvane;
+
+namespace {
+
+// Tells screen readers what changed since they were last told: pressed, default, caption.
+void announceChanges(Vantric* button, VantricState& d)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.pressed = d.isPressed != d.announcedPressed;
+    changed.defaultButton = d.isDefault != d.announcedDefault;
+    d.announcedPressed = d.isPressed;
+    d.announcedDefault = d.isDefault;
+    if (changed.pressed || changed.defaultButton) {
+        QAccessibleStateChangeEvent event(button, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (d.caption != d.announcedCaption) {
+        d.announcedCaption = d.caption;
+        QAccessibleEvent event(button, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace
 
 Vantric::Vantric(QWidget* parent)
     : QWidget(parent)
@@ -36,6 +62,7 @@ void Vantric::changed(const char* name)
 
 void Vantric::Refresh()
 {
+    announceChanges(this, *d);
     FaceLayout::Input in;
     in.width = width();
     in.height = height();

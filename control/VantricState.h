@@ -71,6 +71,11 @@ struct VantricState
     int keypadEnterShortcut = 0;
     int escapeShortcut = 0;
 
+    // What assistive tools were last told, so each change is announced once.
+    bool announcedPressed = false;
+    bool announcedDefault = false;
+    QString announcedCaption;
+
     std::function<bool()> hoverProbe;
     LinkOpener* linkOpener = nullptr;
     DesktopLinkOpener desktopLinks;

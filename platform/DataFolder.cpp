@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -91,6 +92,14 @@ bool installShippedFiles(const QString& folder, const QString& resourcePrefix, Q
             return false;
     }
     return true;
+}
+
+QString shippedTextSet(const QString& folder, const QString& resourcePrefix, const QLocale& locale)
+{
+    if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("tips.dll"))))
+        return resourcePrefix;
+    const QString ofLanguage = resourcePrefix % u'-' % QLocale::languageToCode(locale.language());
+    return QFileInfo(ofLanguage).isDir() ? ofLanguage : resourcePrefix;
 }
 
 QString dataFilePath(const QString& folder, const QString& fileName)

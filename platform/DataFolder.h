@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QLocale;
+
 // Where Kronvel keeps its files. The folder named on the command line wins; otherwise the
 // executable's folder when it is the program's own and writable (a krn unpacked into a folder
 // of its own); otherwise the per-user data folder.
@@ -19,6 +21,12 @@ QString userDataFolder();
 // Copies every shipped file under resourcePrefix (a Qt resource folder such as ":/shipped")
 // into folder when the folder lacks it; files already there are never touched.
 bool installShippedFiles(const QString& folder, const QString& resourcePrefix, QString* error = nullptr);
+
+// The shipped set a start installs from: on a first start (the folder has no tips.dll yet) the
+// set of locale's language, "<resourcePrefix>-<language code>" such as ":/shipped-de", when
+// the program carries one; else resourcePrefix, the English set. An existing data folder
+// keeps its files, whatever the language.
+QString shippedTextSet(const QString& folder, const QString& resourcePrefix, const QLocale& locale);
 
 // The full path of a file in the data folder.
 QString dataFilePath(const QString& folder, const QString& fileName);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,8 @@ QByteArray readBytes(const QString& path)
 }
 
 } // namespace
+
+using namespace Qt::StringLiterals;
 
 class TestDataFolder : public QObject
 {
@@ -133,6 +136,28 @@ private Q_SLOTS:
         QCOMPARE(readBytes(folder.filePath(QStringLiteral("help/index.html"))), QByteArray("<p>help</p>\n"));
         // Resources are read-only; the copies must not be.
         QCOMPARE(fileAttributes(folder.filePath(QStringLiteral("menus.dll"))), int(FileAttribute::Normal));
+    }
+
+    void firstStartTakesTheTextsOfTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("hasTexts");
+        QTest::addColumn<QString>("set");
+        QTest::newRow("German, first start") << u"de_DE"_s << false << u":/shipped-de"_s;
+        QTest::newRow("Austrian German") << u"de_AT"_s << false << u":/shipped-de"_s;
+        QTest::newRow("German, existing folder") << u"de_DE"_s << true << u":/shipped"_s;
+        QTest::newRow("English") << u"en_GB"_s << false << u":/shipped"_s;
+        QTest::newRow("no set for French") << u"fr_FR"_s << false << u":/shipped"_s;
+    }
+    void firstStartTakesTheTextsOfTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, hasTexts);
+        QFETCH(QString, set);
+        QTemporaryDir folder;
+        if (hasTexts)
+            QVERIFY(QFile(folder.filePath(u"tips.dll"_s)).open(QIODevice::WriteOnly));
+        QCOMPARE(shippedTextSet(folder.path(), u":/shipped"_s, QLocale(locale)), set);
     }
 
     void dataFilePath()

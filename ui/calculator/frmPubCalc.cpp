@@ -4,6 +4,7 @@
 #include "core/Moment.h"
 #include "platform/MessageBoxes.h"
 #include "ui/calculator/UpDown.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/Program.h"
 #include "ui/common/TwipsPlacing.h"
 
@@ -77,6 +78,7 @@ void frmPubCalc::setUp()
 {
     m_loading = true;
     m_program.interfaceTexts().applyControlTexts(this, m_program.filePath(QStringLiteral("tips.dll")));
+    AccessibleNames::nameUnnamedControls(*this);
     const Moment now = m_program.now();
     for (QDateEdit* picker : { c.dtpDate[0], c.dtpDate[1], c.dtpBasedDate })
         picker->setDate(dateOf(now));

@@ -8,6 +8,8 @@
 #include "platform/MessageBoxes.h"
 #include "stores/EventWrite.h"
 #include "stores/EventsFile.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/ContentFit.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
@@ -97,6 +99,8 @@ void frmPubDetail::createControls()
 void frmPubDetail::Form_Load()
 {
     m_program.interfaceTexts().applyControlTexts(this, m_program.filePath(QStringLiteral("tips.dll")));
+    AccessibleNames::nameUnnamedControls(*this);
+    ContentFit::stretchToTexts(*this);
     setPickers(m_program.now());
     txtEvent->clear();
     optPas->setChecked(true);

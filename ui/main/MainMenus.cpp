@@ -60,8 +60,8 @@ bool isSeparator(const QString& name)
     return name.size() == 6 && name[4] == u's';
 }
 
-// The eleven toolbar buttons in order, by the caption that selects each command; a null
-// caption marks a separator.
+// The eleven toolbar buttons in order: the English caption the button starts with and the
+// command it runs; a null caption marks a separator.
 struct ToolbarButton
 {
     const char* caption;
@@ -155,18 +155,16 @@ QToolBar* buildToolbar(QMainWindow& window)
         ++button;
         QAction* action = toolbar->addAction(icon, QString::fromLatin1(entry.caption));
         action->setObjectName(u"tlb(" % QString::number(button) % u')');
+        // The button knows its command, so any caption the text files give it runs it.
+        action->setData(QString::fromLatin1(entry.command));
     }
     window.addToolBar(Qt::TopToolBarArea, toolbar);
     return toolbar;
 }
 
-QString commandForCaption(const QString& caption)
+QString commandOf(const QAction& button)
 {
-    for (const ToolbarButton& entry : toolbarButtons) {
-        if (entry.caption && caption == QLatin1StringView(entry.caption))
-            return QString::fromLatin1(entry.command);
-    }
-    return {};
+    return button.data().toString();
 }
 
 } // namespace MainMenus

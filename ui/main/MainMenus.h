@@ -3,6 +3,7 @@
 #include <QString>
 
 class MainCommands;
+class QAction;
 class QMainWindow;
 class QToolBar;
 
@@ -16,8 +17,8 @@ void build(QMainWindow& window, MainCommands& commands);
 // The toolbar tlb with buttons tlb(1) to tlb(11) and its two separators.
 QToolBar* buildToolbar(QMainWindow& window);
 
-// The command a toolbar button runs: the one whose caption matches the button's caption
-// exactly, letter case included; empty when none does, and the button then does nothing.
-QString commandForCaption(const QString& caption);
+// The command a toolbar button runs, chosen by which button it is, whatever its caption
+// (an edited or translated tips.dll renames the buttons); empty for any other action.
+QString commandOf(const QAction& button);
 
 } // namespace MainMenus

@@ -9,6 +9,7 @@
 #include "stores/DataFiles.h"
 #include "stores/EventsFile.h"
 #include "stores/SettingsFile.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
@@ -190,6 +191,9 @@ void frmPubMain::Form_Load()
     m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
     m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
     m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
+    // The list has no caption of its own; screen readers call it what panel 1 calls it.
+    m_lsv->setAccessibleName(QString(m_listingText).remove(u'.'));
+    AccessibleNames::nameUnnamedControls(*this);
 
     QString error;
     if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
@@ -254,7 +258,7 @@ void frmPubMain::applyRefreshInterval()
 
 void frmPubMain::tlb_ButtonClick(QAction* button)
 {
-    const QString command = MainMenus::commandForCaption(button->text());
+    const QString command = MainMenus::commandOf(*button);
     if (!command.isEmpty())
         m_commands->run(command);
 }

@@ -6,6 +6,8 @@
 #include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubTrayIcon.h"
 
+#include <QLocale>
+
 std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock, MessageBoxes& boxes,
     Desktop& desktop, const QString& shippedFiles, Tray* tray, Notifier* notifier)
 {
@@ -17,6 +19,8 @@ std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock
     // Owning the folder, any temporary of an interrupted write is stale.
     sweepStaleTemporaries(folder);
     // A folder that cannot take the texts still runs; the window reports what it cannot write.
+    // A first start takes the texts of the user's language; English fills whatever that lacks.
+    installShippedFiles(folder, shippedTextSet(folder, shippedFiles, QLocale::system()));
     installShippedFiles(folder, shippedFiles);
     self->m_program = std::make_unique<Program>(folder, clock, boxes, desktop);
     self->m_program->setTray(tray);

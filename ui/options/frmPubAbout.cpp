@@ -5,6 +5,8 @@
 #include "components/ProfileShell.h"
 #include "components/ui/InterfaceTexts.h"
 #include "stores/AboutInfo.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/ContentFit.h"
 #include "ui/common/Program.h"
 #include "ui/common/TwipsPlacing.h"
 
@@ -101,6 +103,8 @@ void frmPubAbout::open()
 void frmPubAbout::Form_Load()
 {
     m_program.interfaceTexts().applyControlTexts(this, m_program.filePath(QStringLiteral("tips.dll")));
+    AccessibleNames::nameUnnamedControls(*this);
+    ContentFit::stretchToTexts(*this);
     // The name and version are the program's own, whatever the text files say.
     Label1->setText(AboutInfo::productName.toString());
     Label2->setText(AboutInfo::versionText.toString());

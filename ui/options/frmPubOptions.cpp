@@ -12,6 +12,8 @@
 #include "platform/MessageBoxes.h"
 #include "stores/SettingValues.h"
 #include "stores/SettingsFile.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/ContentFit.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/common/TwipsPlacing.h"
@@ -176,6 +178,8 @@ int frmPubOptions::openModal()
 void frmPubOptions::Form_Load()
 {
     m_program.interfaceTexts().applyControlTexts(this, m_program.filePath(QStringLiteral("tips.dll")));
+    AccessibleNames::nameUnnamedControls(*this);
+    ContentFit::stretchToTexts(*this);
     fillFontList();
     fillPreview();
     OptionsValues values = shownValues();

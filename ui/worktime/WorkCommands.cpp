@@ -1,6 +1,5 @@
 #include "ui/worktime/WorkCommands.h"
 
-#include "components/ui/InterfaceTexts.h"
 #include "core/WorkRules.h"
 #include "models/WorkListModel.h"
 #include "platform/FileSystem.h"
@@ -69,8 +68,8 @@ void WorkCommands::loadWorks()
 void WorkCommands::run(int index, const QString& caption)
 {
     const int count = m_model.rowCount();
-    const bool needsNoWork
-        = InterfaceTexts::isInList(caption, { QStringLiteral("New"), QStringLiteral("Close") });
+    // Which button it is decides, not its caption, so a translated tips.dll changes nothing.
+    const bool needsNoWork = index == New || index == Close;
     if (!needsNoWork && count < 1) {
         const QString text = m_program.message(QStringLiteral("NO WORK")) % u' ' % caption.toLower() % u'.';
         m_program.boxes().show(&m_owner, text, MessageBoxes::Icon::Information);

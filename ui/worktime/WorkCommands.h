@@ -26,8 +26,9 @@ public:
     // Fills the list from the works file, whose path is kept from here on; works that are not
     // started show their stored used seconds.
     void loadWorks();
-    // Runs the command of a button; caption is the button's caption, named in the message
-    // that an empty list has nothing to act on. Nothing happens for an index above 8.
+    // Runs the command of button index; New and Close need no work. caption is the button's
+    // caption, named in the message that an empty list has nothing to act on. Nothing happens
+    // for an index above 8.
     void run(int index, const QString& caption);
     // The text a copy entry puts on the clipboard: the cell of the selected work in column.
     // No value with an empty list (nothing happens); an empty text when no work is selected.

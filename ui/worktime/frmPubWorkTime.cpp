@@ -6,6 +6,8 @@
 #include "models/WorkListModel.h"
 #include "platform/Twips.h"
 #include "stores/DataFiles.h"
+#include "ui/common/AccessibleNames.h"
+#include "ui/common/ContentFit.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/worktime/WorkCommands.h"
@@ -93,6 +95,13 @@ void frmPubWorkTime::load()
     InterfaceTexts& texts = m_program.interfaceTexts();
     texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
     texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    AccessibleNames::nameUnnamedControls(*this);
+    // Longer captions (another language, a larger font) widen the buttons; the list follows.
+    ContentFit::stretchToTexts(*m_area);
+    const int buttonsEnd = sbt[8] ? sbt[8]->geometry().right() + sbt[0]->x() : 0;
+    if (width() < buttonsEnd)
+        resize(buttonsEnd, height());
+    layOutList();
     if (const auto interval = m_program.settings().parsed().refreshMs)
         m_tim->setInterval(*interval);
     m_works->setLocale(QLocale());

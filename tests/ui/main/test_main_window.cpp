@@ -382,7 +382,7 @@ private Q_SLOTS:
         QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
     }
 
-    void toolbarButtonsRunTheCommandOfTheirCaption()
+    void toolbarButtonsRunTheirCommandWhateverTheCaption()
     {
         MainWindowFixture kronvel;
         QVERIFY(kronvel.start());
@@ -393,9 +393,9 @@ private Q_SLOTS:
         QCOMPARE(window.lsv().selectedRows(), QList<int>({ 0, 1 }));
 
         window.lsv().selectNoRows();
-        all->setText(u"Everything"_s);
+        all->setText(u"Alle"_s);
         clickToolbarButton(window, u"tlb(7)"_s);
-        QVERIFY(window.lsv().selectedRows().isEmpty());
+        QCOMPARE(window.lsv().selectedRows(), QList<int>({ 0, 1 }));
     }
 
     void toolbarHasElevenCaptionedButtons()

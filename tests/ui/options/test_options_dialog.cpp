@@ -66,6 +66,8 @@ class TestOptionsDialog : public QObject
 private Q_SLOTS:
     void loadShowsTheSettings();
     void textsAndLayout();
+    void textsFitAtAnyFontSize_data();
+    void textsFitAtAnyFontSize();
     void onlyDigitsGoIn_data();
     void onlyDigitsGoIn();
     void focusSelectsTheWholeText();
@@ -152,6 +154,34 @@ void TestOptionsDialog::textsAndLayout()
     QCOMPARE(f.dialog->size(), wanted);
     // Every control lies inside the dialog.
     for (const QWidget* control : f.dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(f.dialog->rect().contains(control->geometry()), qPrintable(control->objectName()));
+    }
+}
+
+void TestOptionsDialog::textsFitAtAnyFontSize_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::newRow("small") << 7;
+    QTest::newRow("large") << 14;
+    QTest::newRow("huge") << 22;
+}
+
+void TestOptionsDialog::textsFitAtAnyFontSize()
+{
+    // A larger desktop font, or a longer translation, widens the dialog instead of cutting texts.
+    QFETCH(int, points);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    OptionsFixture f;
+    f.open();
+    QApplication::setFont(before);
+    for (const QWidget* control : f.dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* box = qobject_cast<const QCheckBox*>(control);
+        if ((label && !label->text().isEmpty()) || box)
+            QVERIFY2(control->width() >= control->sizeHint().width(), qPrintable(control->objectName()));
         QVERIFY2(f.dialog->rect().contains(control->geometry()), qPrintable(control->objectName()));
     }
 }
