@@ -7,8 +7,8 @@
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
-#include "stores/EventsFile.h"
 #include "stores/DataFiles.h"
+#include "stores/EventsFile.h"
 #include "stores/MessageTexts.h"
 #include "stores/SettingsFile.h"
 
@@ -38,7 +38,7 @@ Moment Program::now() const
 
 SettingsFile Program::settingsFile() const
 {
-    return SettingsFile(filePath(DataFileName::settings));
+    return SettingsFile(filePath(DataFileName::settings), m_writeWatch);
 }
 
 EventsFile Program::eventsFile()
@@ -57,6 +57,7 @@ TextLineFile& Program::textLines()
 {
     if (!m_textLines)
         m_textLines = std::make_unique<TextLineFile>();
+    m_textLines->setWriteWatch(m_writeWatch);
     return *m_textLines;
 }
 
@@ -71,6 +72,7 @@ FileSystem& Program::fileSystem()
 {
     if (!m_fileSystem)
         m_fileSystem = std::make_unique<FileSystem>();
+    m_fileSystem->setWriteWatch(m_writeWatch);
     return *m_fileSystem;
 }
 
@@ -80,6 +82,15 @@ void Program::releaseComponents()
     m_fileSystem.reset();
     m_interfaceTexts.reset();
     m_textLines.reset();
+}
+
+void Program::setWriteWatch(WriteWatch* watch)
+{
+    m_writeWatch = watch;
+    if (m_textLines)
+        m_textLines->setWriteWatch(watch);
+    if (m_fileSystem)
+        m_fileSystem->setWriteWatch(watch);
 }
 
 QString Program::message(const QString& key) const
@@ -92,6 +103,7 @@ void Program::reportWriteFailure(QWidget* parent, const QString& path, const QSt
     // The wording ships in tips.dll like every message; an older tips.dll lacks the key.
     QString text = message(QStringLiteral("WRITE FAILED"));
     if (!text.contains(u"%1"))
-        text = QStringLiteral("Kronvel could not write the file %1 (%2). Nothing already stored in it was lost.");
+        text = QStringLiteral(
+            "Kronvel could not write the file %1 (%2). Nothing already stored in it was lost.");
     m_boxes.show(parent, text.arg(QDir::toNativeSeparators(path), reason), MessageBoxes::Icon::Warning);
 }

@@ -17,6 +17,7 @@ class QWidget;
 class SettingsFile;
 class TextLineFile;
 class Tray;
+class WriteWatch;
 
 // The program-wide state of one running Kronvel: the data folder, the settings record, the
 // restoring flag, and the shared components, each created on first use. main() builds one and
@@ -52,6 +53,8 @@ public:
     InterfaceTexts& interfaceTexts();
     FileSystem& fileSystem();
     void releaseComponents();
+    // Told about every write of the data files through the program's components from now on.
+    void setWriteWatch(WriteWatch* watch);
 
     // The text of a message key, read anew from tips.dll.
     QString message(const QString& key) const;
@@ -64,6 +67,7 @@ private:
     MessageBoxes& m_boxes;
     Desktop& m_desktop;
     Tray* m_tray = nullptr;
+    WriteWatch* m_writeWatch = nullptr;
     Settings m_settings;
     std::unique_ptr<ProfileShell> m_profileShell;
     std::unique_ptr<TextLineFile> m_textLines;

@@ -17,6 +17,7 @@
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
+#include "ui/main/OutsideChanges.h"
 #include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/SortMarkerStyle.h"
 #include "ui/main/StatusPanels.h"
@@ -67,6 +68,7 @@ frmPubMain::frmPubMain(Program& program, QWidget* parent)
     setObjectName(section);
     buildWindow();
     Form_Load();
+    new OutsideChanges(*this);
 }
 
 frmPubMain::~frmPubMain() = default;
@@ -184,14 +186,7 @@ double frmPubMain::dpi() const
 
 void frmPubMain::Form_Load()
 {
-    InterfaceTexts& texts = m_program.interfaceTexts();
-    texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
-    texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
-    const QString tips = m_program.filePath(DataFileName::tips);
-    m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
-    m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
-    m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
-
+    applyTexts();
     QString error;
     if (!ensureDataFiles(m_program.folder(), m_program.fileSystem(), &error))
         m_program.reportWriteFailure(this, m_program.folder(), error);
@@ -209,6 +204,17 @@ void frmPubMain::Form_Load()
     timNow_Timer();
     m_timNow->start();
     m_timPos->start(300);
+}
+
+void frmPubMain::applyTexts()
+{
+    InterfaceTexts& texts = m_program.interfaceTexts();
+    texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+    texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    const QString tips = m_program.filePath(DataFileName::tips);
+    m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
+    m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
+    m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
 }
 
 void frmPubMain::loadEvents()

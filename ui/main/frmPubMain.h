@@ -45,6 +45,8 @@ public:
 
     // Panel 2: "Events: " and the number of rows.
     void writeCountText();
+    // The menu captions, control texts and status texts from menus.dll and tips.dll.
+    void applyTexts();
     // Reloads the events file into the list; a failed write of the file is reported.
     void loadEvents();
     // The list's font and colours from the settings, and the future rows' colour.

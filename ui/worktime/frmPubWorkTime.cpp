@@ -5,6 +5,7 @@
 #include "components/ui/InterfaceTexts.h"
 #include "platform/Twips.h"
 #include "stores/DataFiles.h"
+#include "ui/common/KeptView.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/worktime/HeaderIcons.h"
@@ -140,6 +141,34 @@ int frmPubWorkTime::open()
 void frmPubWorkTime::rewriteRunningWorks()
 {
     m_commands->rewriteRunningWorks();
+}
+
+void frmPubWorkTime::followOutsideChange(const QString& fileName)
+{
+    InterfaceTexts& texts = m_program.interfaceTexts();
+    if (fileName == DataFileName::menus)
+        texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+    if (!isVisible())
+        return; // each opening loads everything anew
+    if (fileName == DataFileName::tips)
+        texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    if (fileName == DataFileName::settings) {
+        if (const auto interval = refreshIntervalMs(m_program.settings().value(SettingKey::Refresh)))
+            m_tim->start(*interval);
+        if (m_tim->interval() == 0)
+            m_tim->stop();
+    }
+    if (fileName == DataFileName::works) {
+        const KeptView kept(*m_lsv, [this](int row) { return m_works->work(row).name; });
+        m_commands->loadWorks();
+        tim_Timer();
+        if (m_works->sortColumn() >= 0)
+            m_works->sort(m_works->sortColumn(), m_works->sortOrder());
+        kept.restore();
+    }
+    tim_Timer();
+    applyListStyle();
+    layOutList();
 }
 
 void frmPubWorkTime::tim_Timer()
