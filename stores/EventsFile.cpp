@@ -41,11 +41,19 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
     if (!lines)
         return false;
 
+    QVector<EventListModel::Event> events = eventsOf(*lines, now);
+    model.setEvents(std::move(events));
+    model.refreshAll(now);
+    return ok;
+}
+
+QVector<EventListModel::Event> EventsFile::eventsOf(const QStringList& lines, const Moment& now)
+{
     QVector<EventListModel::Event> events;
-    events.reserve(lines->size());
+    events.reserve(lines.size());
     QSet<QString> names;
-    names.reserve(lines->size());
-    for (const QString& line : *lines) {
+    names.reserve(lines.size());
+    for (const QString& line : lines) {
         const auto event = EventLine::parse(line);
         if (!event)
             continue;
@@ -57,9 +65,7 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
         events.push_back(
             { event->name, past ? QStringLiteral("Past") : QStringLiteral("Future"), event->moment });
     }
-    model.setEvents(std::move(events));
-    model.refreshAll(now);
-    return ok;
+    return events;
 }
 
 bool EventsFile::append(const QString& name, const QString& dateTimeText, QString* error) const

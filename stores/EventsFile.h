@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/EventListModel.h"
+
 #include <QString>
 #include <QStringList>
 
-class EventListModel;
 class FileSystem;
 class Moment;
 class TextLineFile;
@@ -22,6 +23,9 @@ public:
     // the file but is not listed; a line without a tab or with an unreadable date is skipped.
     // Each event is typed "Past" when it lies before now, else "Future", and counted to now.
     bool load(EventListModel& model, const Moment& now, QString* error = nullptr) const;
+
+    // The events of these lines as load lists them: the first of a name, typed against now.
+    static QVector<EventListModel::Event> eventsOf(const QStringList& lines, const Moment& now);
 
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;

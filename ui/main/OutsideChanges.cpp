@@ -1,13 +1,16 @@
 #include "ui/main/OutsideChanges.h"
 
 #include "components/ProfileFile.h"
+#include "components/TextLineFile.h"
 #include "core/EventListModel.h"
 #include "stores/DataFiles.h"
+#include "stores/EventsFile.h"
 #include "stores/FolderWatcher.h"
 #include "stores/SettingsFile.h"
 #include "ui/common/KeptView.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
+#include "ui/main/FollowEvents.h"
 #include "ui/main/frmPubMain.h"
 #include "ui/worktime/frmPubWorkTime.h"
 
@@ -84,6 +87,15 @@ void OutsideChanges::followPending()
 void OutsideChanges::reloadEvents()
 {
     EventListModel& events = m_window.events();
+    Program& program = m_window.program();
+    // Mostly a few lines changed: only their rows change, and the view keeps its place itself.
+    const auto lines = TextLineFile::readLines(program.eventsFile().path());
+    if (lines && !lines->isEmpty()
+        && followEvents(events, EventsFile::eventsOf(*lines, program.now()), program.now())) {
+        m_window.writeCountText();
+        m_window.applyListStyle();
+        return;
+    }
     const KeptView kept(m_window.lsv(), [&events](int row) { return events.event(row).name; });
     m_window.loadEvents();
     // Counters are sorted by their value, which the load has only just counted.

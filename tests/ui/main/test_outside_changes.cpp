@@ -35,6 +35,11 @@ QStringList selectedNames(const frmPubMain& window)
     return names;
 }
 
+QString cell(const frmPubMain& window, const QString& name)
+{
+    return window.events().cellText(window.events().findName(name), EventListModel::DateTime);
+}
+
 } // namespace
 
 class TestOutsideChanges : public QObject
@@ -89,6 +94,20 @@ void TestOutsideChanges::appendedLineKeepsWhatTheUserDid()
     QCOMPARE(events.rowCount(), 399);
     QTest::qWait(500);
     QCOMPARE(followed.count(), 1);
+
+    // Every line changed (all dates moved): the list is loaded anew and still keeps its state.
+    list.selectNoRows();
+    list.setSelected(events.findName(u"Event 1050"), true);
+    list.setCurrentRow(events.findName(u"Event 1200"));
+    const int before = list.verticalScrollBar()->value();
+    fixture.writeFile(
+        u"events.dll"_s, QByteArray(fixture.readFile(u"events.dll"_s)).replace("2000/01/01", "2001/02/03"));
+    QTRY_COMPARE_WITH_TIMEOUT(followed.count(), 2, 1000);
+    QCOMPARE(cell(window, u"Event 1050"_s), u"2001/02/03 00:00:00"_s);
+    QCOMPARE(events.sortOrder(), Qt::DescendingOrder);
+    QCOMPARE(selectedNames(window), QStringList({ u"Event 1050"_s }));
+    QCOMPARE(events.event(list.currentRow()).name, u"Event 1200"_s);
+    QCOMPARE(list.verticalScrollBar()->value(), before);
 }
 
 void TestOutsideChanges::settingsAndConflictCopyFollowed()
