@@ -1,7 +1,7 @@
 #include "app/EventsListing.h"
 
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/DataFolder.h"
 #include "platform/FileSystem.h"
 #include "stores/DataFiles.h"
@@ -32,7 +32,7 @@ bool eventsListing(const QString& folder, const Moment& now, const QLocale& loca
         keep(ensureDataFiles(folder, files, &error));
         settings = settingsFile.readAtStartup(&error);
         keep(error.isEmpty());
-        read = keep(EventsFile(folder, lines, files).load(events, now, &error));
+        read = keep(events.loadFrom(EventsFile(folder, lines, files), now, &error));
     } else {
         settings = settingsFile.read();
         // A load writes the sample events into an empty file; here it writes them into the copy.
@@ -40,7 +40,7 @@ bool eventsListing(const QString& folder, const Moment& now, const QLocale& loca
         read = keep(copy.isValid()
                    && files.copyFile(dataFilePath(folder, DataFileName::events),
                        dataFilePath(copy.path(), DataFileName::events), true, &error))
-            && keep(EventsFile(copy.path(), lines, files).load(events, now, &error));
+            && keep(events.loadFrom(EventsFile(copy.path(), lines, files), now, &error));
     }
 
     std::array<QString, timeUnitCount> decimals;

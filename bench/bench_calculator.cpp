@@ -1,23 +1,14 @@
 // Prints what the calculator's weekday and workday counts cost, closed form against the
 // day-by-day walk, over ranges up to the whole calendar, and whether the two agree.
-#include "tests/ui/calculator/DayByDayWalk.h"
-#include "tests/ui/calculator/DefaultSettings.h"
-#include "ui/calculator/engine/CalcViewModel.h"
-#include "ui/calculator/engine/WeekdayCount.h"
+#include "bench/Timing.h"
+#include "core/WeekdayCount.h"
+#include "models/CalcViewModel.h"
+#include "tests/core/DayByDayWalk.h"
+#include "tests/models/DefaultSettings.h"
 
-#include <QElapsedTimer>
 #include <cstdio>
 
 namespace {
-
-template <typename Work> double nanosecondsPerCall(int calls, Work work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < calls; ++i)
-        work(i);
-    return double(timer.nsecsElapsed()) / calls;
-}
 
 Moment at(const QDate& date)
 {

@@ -4,7 +4,7 @@
 // from the write until the list shows the new line with selection, sort and scroll kept:
 // with no settle time (system notice, content check, reload) and with the usual settle time.
 // Run it headless with QT_QPA_PLATFORM=offscreen.
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/Clock.h"
 #include "platform/ui/QtDesktop.h"
 #include "platform/ui/QtMessageBoxes.h"

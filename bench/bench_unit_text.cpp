@@ -1,32 +1,17 @@
 // Prints what one unit text and the seven texts of one list row cost.
+#include "bench/Timing.h"
 #include "core/SpanSeconds.h"
 #include "core/TimeUnit.h"
 #include "core/UnitText.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <cstdio>
-
-namespace {
-
-template <typename Work>
-double nanosecondsPerCall(int calls, Work work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < calls; ++i)
-        work(i);
-    return double(timer.nsecsElapsed()) / calls;
-}
-
-} // namespace
 
 int main()
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     const QString decimals[timeUnitCount] = { QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("2"),
-                                              QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1"),
-                                              QStringLiteral("0") };
+        QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("0") };
     const Moment now = *Moment::parse(u"2026/12/07 12:00:00");
     const QString event = QStringLiteral("1975/09/21 00:00:00");
     qsizetype sink = 0;

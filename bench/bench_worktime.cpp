@@ -5,16 +5,16 @@
 // its writes reads and writes the same whole file); --full times it over every one of 10,000.
 // Run it headless with QT_QPA_PLATFORM=offscreen.
 #include "components/TextLineFile.h"
+#include "models/WorkListModel.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/ui/QtDesktop.h"
 #include "platform/ui/QtMessageBoxes.h"
+#include "stores/WorksFile.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/worktime/RowSelection.h"
 #include "ui/worktime/WorkCommands.h"
-#include "ui/worktime/engine/WorkListModel.h"
-#include "ui/worktime/engine/WorksFile.h"
 #include "ui/worktime/frmPubWorkTime.h"
 
 #include <QApplication>

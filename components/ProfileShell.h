@@ -16,16 +16,15 @@ public:
 
     QString readProfileText(const QString& path, const QString& section, const QString& key) const;
     bool writeProfileText(const QString& path, const QString& section, const QString& key,
-                          const QString& value, QString* error = nullptr) const;
+        const QString& value, QString* error = nullptr) const;
 
     // filter: description and pattern pairs, each part followed by a character 0 except the
     // last. initialPath and flag may be changed by the dialog. Empty list when cancelled.
-    QStringList openFileDialog(QWidget* owner, const QString& title, const QString& filter,
-                               QString& initialPath, bool& flag) const;
+    QStringList openFileDialog(
+        QWidget* owner, const QString& title, const QString& filter, QString& initialPath, bool& flag) const;
     // Empty text when cancelled.
-    QString saveFileDialog(QWidget* owner, const QString& title, const QString& text,
-                           const QString& filter, const QString& initialPath,
-                           const QString& defaultExtension) const;
+    QString saveFileDialog(QWidget* owner, const QString& title, const QString& text, const QString& filter,
+        const QString& initialPath, const QString& defaultExtension) const;
     bool openAddress(const QString& address, int showCommand) const;
     // The colour as 0x00BBGGRR, or -1 when cancelled; the chooser opens at initial (0x00BBGGRR).
     qint32 chooseColor(QWidget* owner, qint32 initial = 0xFFFFFF) const;

@@ -11,8 +11,8 @@ using namespace std::chrono;
 constexpr std::int64_t secondsPerDay = 86400;
 
 // Days from 0001/01/01 to 1970/01/01, so that sys_days can be used for calendar work.
-const std::int64_t epochOffsetDays =
-    -sys_days(year_month_day(year(1), month(1), day(1))).time_since_epoch().count();
+const std::int64_t epochOffsetDays
+    = -sys_days(year_month_day(year(1), month(1), day(1))).time_since_epoch().count();
 
 struct Civil
 {
@@ -25,7 +25,7 @@ Civil toCivil(std::int64_t seconds)
     std::int64_t rest = seconds % secondsPerDay;
     const year_month_day date(sys_days(std::chrono::days(days - epochOffsetDays)));
     return { int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())), int(rest / 3600),
-             int(rest / 60 % 60), int(rest % 60) };
+        int(rest / 60 % 60), int(rest % 60) };
 }
 
 // Reads an unsigned decimal number of 1 to maxDigits digits at pos; advances pos.
@@ -50,7 +50,8 @@ std::optional<Moment> Moment::fromCivil(int y, int mo, int d, int h, int mi, int
 {
     if (y < minYear || y > maxYear || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59)
         return std::nullopt;
-    const year_month_day date{std::chrono::year(y), std::chrono::month(unsigned(mo)), std::chrono::day(unsigned(d))};
+    const year_month_day date { std::chrono::year(y), std::chrono::month(unsigned(mo)),
+        std::chrono::day(unsigned(d)) };
     if (mo < 1 || mo > 12 || d < 1 || !date.ok())
         return std::nullopt;
     const std::int64_t days = sys_days(date).time_since_epoch().count() + epochOffsetDays;
@@ -138,16 +139,34 @@ QString Moment::toText() const
     const Civil c = toCivil(m_seconds);
     char text[20];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour,
-                  c.minute, c.second);
+        c.minute, c.second);
     return QString::fromLatin1(text, 19);
 }
 
-int Moment::year() const { return toCivil(m_seconds).year; }
-int Moment::month() const { return toCivil(m_seconds).month; }
-int Moment::day() const { return toCivil(m_seconds).day; }
-int Moment::hour() const { return toCivil(m_seconds).hour; }
-int Moment::minute() const { return toCivil(m_seconds).minute; }
-int Moment::second() const { return toCivil(m_seconds).second; }
+int Moment::year() const
+{
+    return toCivil(m_seconds).year;
+}
+int Moment::month() const
+{
+    return toCivil(m_seconds).month;
+}
+int Moment::day() const
+{
+    return toCivil(m_seconds).day;
+}
+int Moment::hour() const
+{
+    return toCivil(m_seconds).hour;
+}
+int Moment::minute() const
+{
+    return toCivil(m_seconds).minute;
+}
+int Moment::second() const
+{
+    return toCivil(m_seconds).second;
+}
 
 int Moment::dayOfWeek() const
 {

@@ -17,8 +17,8 @@ public:
     static constexpr int maxYear = 9999;
 
     // No value when a field is out of range or the date does not exist.
-    static std::optional<Moment> fromCivil(int year, int month, int day, int hour = 0, int minute = 0,
-                                           int second = 0);
+    static std::optional<Moment> fromCivil(
+        int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
     static std::optional<Moment> fromSeconds(std::int64_t seconds);
     // The wall-clock fields of a QDateTime; milliseconds are cut off.
     static std::optional<Moment> fromDateTime(const QDateTime& dateTime);
@@ -45,6 +45,9 @@ public:
     friend auto operator<=>(const Moment&, const Moment&) = default;
 
 private:
-    explicit Moment(std::int64_t seconds) : m_seconds(seconds) { }
+    explicit Moment(std::int64_t seconds)
+        : m_seconds(seconds)
+    {
+    }
     std::int64_t m_seconds = 0;
 };

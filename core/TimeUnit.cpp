@@ -24,7 +24,8 @@ double unitAmount(std::int64_t seconds, TimeUnit unit)
 
 const char* unitHeader(TimeUnit unit)
 {
-    static constexpr const char* headers[] = { "Years", "Months", "Weeks", "Days", "Hours", "Minutes", "Seconds" };
+    static constexpr const char* headers[]
+        = { "Years", "Months", "Weeks", "Days", "Hours", "Minutes", "Seconds" };
     return headers[int(unit)];
 }
 

@@ -9,8 +9,13 @@ enum class TimeUnit { Years = 0, Months, Weeks, Days, Hours, Minutes, Seconds };
 constexpr int timeUnitCount = 7;
 
 constexpr std::array<TimeUnit, timeUnitCount> allTimeUnits = {
-    TimeUnit::Years, TimeUnit::Months, TimeUnit::Weeks, TimeUnit::Days,
-    TimeUnit::Hours, TimeUnit::Minutes, TimeUnit::Seconds,
+    TimeUnit::Years,
+    TimeUnit::Months,
+    TimeUnit::Weeks,
+    TimeUnit::Days,
+    TimeUnit::Hours,
+    TimeUnit::Minutes,
+    TimeUnit::Seconds,
 };
 
 // The amount of the unit in s seconds. A year is the average 365.25 days and a month a twelfth

@@ -14,11 +14,13 @@ class Desktop
 public:
     virtual ~Desktop() = default;
     // The chosen paths, empty when cancelled.
-    virtual QStringList openFileNames(QWidget* owner, const QString& title, const QString& filter,
-                                      const QString& initialPath) = 0;
+    virtual QStringList openFileNames(
+        QWidget* owner, const QString& title, const QString& filter, const QString& initialPath)
+        = 0;
     // The chosen path, empty when cancelled.
-    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
-                                 const QString& defaultExtension) = 0;
+    virtual QString saveFileName(
+        QWidget* owner, const QString& title, const QString& filter, const QString& defaultExtension)
+        = 0;
     // The chosen colour as 0x00BBGGRR, or -1 when cancelled; the chooser opens at initial.
     virtual qint32 chooseColor(QWidget* owner, qint32 initial) = 0;
     virtual bool openAddress(const QString& address) = 0;

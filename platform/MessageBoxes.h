@@ -16,6 +16,7 @@ public:
     virtual ~MessageBoxes() = default;
     virtual Answer show(QWidget* parent, const QString& text, Icon icon) = 0;
     // The typed text, or no value when the box was cancelled.
-    virtual std::optional<QString> input(QWidget* parent, const QString& prompt,
-                                         const QString& defaultText = QString()) = 0;
+    virtual std::optional<QString> input(
+        QWidget* parent, const QString& prompt, const QString& defaultText = QString())
+        = 0;
 };

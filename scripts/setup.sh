@@ -2,9 +2,10 @@
 # Installs what building and testing Kronvel needs, and only what is missing.
 set -euo pipefail
 # openbox, trayer and xdotool: the test that runs krn under a framing window manager and a tray.
+# clang-format: the formatting check of scripts/test.sh.
 # clang with its sanitizer and fuzzer runtimes and llvm-symbolizer: the second build of scripts/test.sh.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev xvfb xauth fonts-dejavu-core openbox trayer xdotool
-  clang libclang-rt-14-dev llvm-14)
+  clang libclang-rt-14-dev llvm-14 clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

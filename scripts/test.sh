@@ -2,7 +2,7 @@
 # Installs what is missing, then builds and runs every test headless twice: with GCC in
 # build/, and with clang under AddressSanitizer and UndefinedBehaviorSanitizer (leaks
 # included) in build-asan/. The clang build also makes the fuzz targets; their corpora run
-# as tests in both builds.
+# as tests in both builds. Last, every C++ file is checked against .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -24,3 +24,5 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:dete
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure -j2 --timeout 600
+
+scripts/check-format.sh

@@ -17,8 +17,8 @@ bool ensureDataFiles(const QString& folder, const FileSystem& fileSystem, QStrin
     for (const QString& name : *names) {
         if (!name.toLower().endsWith(u".dll"))
             continue;
-        if (!fileSystem.setAttributes(dataFilePath(folder, name), FileAttribute::Hidden | FileAttribute::System,
-                                      error))
+        if (!fileSystem.setAttributes(
+                dataFilePath(folder, name), FileAttribute::Hidden | FileAttribute::System, error))
             return false;
     }
     return true;

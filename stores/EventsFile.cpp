@@ -1,7 +1,6 @@
 #include "stores/EventsFile.h"
 
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
 #include "core/SpanSeconds.h"
 #include "platform/DataFolder.h"
 #include "platform/FileAttributes.h"
@@ -29,9 +28,9 @@ QString EventsFile::path() const
     return dataFilePath(m_folder, DataFileName::events);
 }
 
-bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) const
+bool EventsFile::load(QVector<EventRecord>& events, const Moment& now, QString* error) const
 {
-    model.clear();
+    events.clear();
     bool ok = true;
     if (m_lines.countLines(path()) < 1) {
         ok = m_lines.appendLine(path(), u"Birth (for test)" % tab % u"1975/09/21 00:00:00", error)
@@ -41,15 +40,13 @@ bool EventsFile::load(EventListModel& model, const Moment& now, QString* error) 
     if (!lines)
         return false;
 
-    QVector<EventListModel::Event> events = eventsOf(*lines, now);
-    model.setEvents(std::move(events));
-    model.refreshAll(now);
+    events = eventsOf(*lines, now);
     return ok;
 }
 
-QVector<EventListModel::Event> EventsFile::eventsOf(const QStringList& lines, const Moment& now)
+QVector<EventRecord> EventsFile::eventsOf(const QStringList& lines, const Moment& now)
 {
-    QVector<EventListModel::Event> events;
+    QVector<EventRecord> events;
     events.reserve(lines.size());
     QSet<QString> names;
     names.reserve(lines.size());

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/EventListModel.h"
+#include "core/EventRecord.h"
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class FileSystem;
-class Moment;
 class TextLineFile;
 
 // The events file: one event per line, the name, a tab and the date-time text. The events
@@ -18,14 +18,14 @@ public:
 
     QString path() const;
 
-    // Refills the list from the file, writing the two sample events into a file without lines.
+    // Reads the events, writing the two sample events into a file without lines first.
     // A line whose name repeats an earlier one (ignoring case and surrounding blanks) stays in
-    // the file but is not listed; a line without a tab or with an unreadable date is skipped.
-    // Each event is typed "Past" when it lies before now, else "Future", and counted to now.
-    bool load(EventListModel& model, const Moment& now, QString* error = nullptr) const;
+    // the file but is not read; a line without a tab or with an unreadable date is skipped.
+    // Each event is typed "Past" when it lies before now, else "Future".
+    bool load(QVector<EventRecord>& events, const Moment& now, QString* error = nullptr) const;
 
     // The events of these lines as load lists them: the first of a name, typed against now.
-    static QVector<EventListModel::Event> eventsOf(const QStringList& lines, const Moment& now);
+    static QVector<EventRecord> eventsOf(const QStringList& lines, const Moment& now);
 
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;

@@ -1,12 +1,13 @@
 #include "stores/MessageTexts.h"
 
-#include "stores/DataFiles.h"
-#include "platform/DataFolder.h"
 #include "components/ProfileFile.h"
+#include "platform/DataFolder.h"
+#include "stores/DataFiles.h"
 
 QString messageText(const QString& folder, const QString& key)
 {
-    return ProfileFile::readText(dataFilePath(folder, DataFileName::tips), QStringLiteral("Message & Text"), key);
+    return ProfileFile::readText(
+        dataFilePath(folder, DataFileName::tips), QStringLiteral("Message & Text"), key);
 }
 
 QString linkText(const QString& folder, const QString& key)

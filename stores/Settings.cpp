@@ -47,5 +47,5 @@ bool Settings::isWorkday(int dayOfWeek) const
 {
     if (dayOfWeek < 1 || dayOfWeek > 7)
         return false;
-    return value(SettingKey(int(SettingKey::Sun) + dayOfWeek - 1)) == u"Y";
+    return m_parsed.workdays[size_t(dayOfWeek - 1)].value_or(false);
 }

@@ -350,8 +350,7 @@ private Q_SLOTS:
     void onlyRegularFilesAreReadAndWritten_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char* kind :
-            { "folder", "fifo", "link loop", "link to device", "link to file" })
+        for (const char* kind : { "folder", "fifo", "link loop", "link to device", "link to file" })
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 

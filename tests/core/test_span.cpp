@@ -51,17 +51,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<qint64>("seconds");
-        QTest::newRow("29 days over February") << u"2026/01/31 00:00:00"_s << u"2026/03/01 00:00:00"_s
-                                               << qint64(2505600);
-        QTest::newRow("swapped is negative") << u"2026/03/01 00:00:00"_s << u"2026/01/31 00:00:00"_s
-                                             << qint64(-2505600);
+        QTest::newRow("29 days over February")
+            << u"2026/01/31 00:00:00"_s << u"2026/03/01 00:00:00"_s << qint64(2505600);
+        QTest::newRow("swapped is negative")
+            << u"2026/03/01 00:00:00"_s << u"2026/01/31 00:00:00"_s << qint64(-2505600);
         QTest::newRow("125 years") << u"1901/01/01 00:00:00"_s << u"2026/01/01 00:00:00"_s
                                    << qint64(3944678400LL);
-        QTest::newRow("whole calendar range") << u"1601/01/01 00:00:00"_s << u"9999/12/31 23:59:59"_s
-                                              << qint64(265046774399LL);
+        QTest::newRow("whole calendar range")
+            << u"1601/01/01 00:00:00"_s << u"9999/12/31 23:59:59"_s << qint64(265046774399LL);
         QTest::newRow("same moment") << u"2026/01/01 00:00:00"_s << u"2026/01/01 00:00:00"_s << qint64(0);
-        QTest::newRow("over a leap day") << u"2024/02/28 12:00:00"_s << u"2024/03/01 12:00:00"_s
-                                         << qint64(2 * 86400);
+        QTest::newRow("over a leap day")
+            << u"2024/02/28 12:00:00"_s << u"2024/03/01 12:00:00"_s << qint64(2 * 86400);
     }
     void signedSpanBetweenTwoTexts()
     {
@@ -83,7 +83,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, event);
         QFETCH(qint64, seconds);
-        QCOMPARE(SpanSeconds(event, QString(), at("2026/12/07 12:00:00")), std::optional<std::int64_t>(seconds));
+        QCOMPARE(
+            SpanSeconds(event, QString(), at("2026/12/07 12:00:00")), std::optional<std::int64_t>(seconds));
     }
 
     void unreadableTextGivesNoValue()
@@ -102,10 +103,11 @@ private Q_SLOTS:
 
         QTest::newRow("a day, an hour, a minute and a second")
             << qint64(90061) << english() << defaultDecimals
-            << QStringList { u"0.003"_s, u"0.034"_s, u"0.15"_s, u"1.04"_s, u"25.02"_s, u"1,501.0"_s, u"90,061."_s };
-        QTest::newRow("the same in German")
-            << qint64(90061) << german() << defaultDecimals
-            << QStringList { u"0,003"_s, u"0,034"_s, u"0,15"_s, u"1,04"_s, u"25,02"_s, u"1.501,0"_s, u"90.061,"_s };
+            << QStringList { u"0.003"_s, u"0.034"_s, u"0.15"_s, u"1.04"_s, u"25.02"_s, u"1,501.0"_s,
+                   u"90,061."_s };
+        QTest::newRow("the same in German") << qint64(90061) << german() << defaultDecimals
+                                            << QStringList { u"0,003"_s, u"0,034"_s, u"0,15"_s, u"1,04"_s,
+                                                   u"25,02"_s, u"1.501,0"_s, u"90.061,"_s };
         QTest::newRow("zero shows every decimal")
             << qint64(0) << english() << defaultDecimals
             << QStringList { u"0.000"_s, u"0.000"_s, u"0.00"_s, u"0.00"_s, u"0.00"_s, u"0.0"_s, u"0."_s };
@@ -115,13 +117,12 @@ private Q_SLOTS:
         QTest::newRow("the whole calendar range in seconds")
             << qint64(265046774399LL) << english() << defaultDecimals
             << QStringList { u"8,398.825"_s, u"100,785.906"_s, u"438,238.71"_s, u"3,067,671.00"_s,
-                             u"73,624,104.00"_s, u"4,417,446,240.0"_s, u"265,046,774,399."_s };
+                   u"73,624,104.00"_s, u"4,417,446,240.0"_s, u"265,046,774,399."_s };
         QTest::newRow("unusable decimals give no text")
             << qint64(90061) << english()
             << QStringList { u"x"_s, u"-1"_s, u"100"_s, u"2.5"_s, u""_s, u"99"_s, u" 2 "_s }
-            << QStringList { u"<none>"_s, u"<none>"_s, u"<none>"_s, u"<none>"_s, u"<none>"_s,
-                             u"<99>"_s,
-                             u"90,061.00"_s };
+            << QStringList { u"<none>"_s, u"<none>"_s, u"<none>"_s, u"<none>"_s, u"<none>"_s, u"<99>"_s,
+                   u"90,061.00"_s };
     }
     void rowOfSevenTexts()
     {

@@ -1,7 +1,7 @@
 // One line of the works file, read as a work record and written back.
 #include "FuzzCheck.h"
 #include "components/TextDecoding.h"
-#include "ui/worktime/engine/WorkRecord.h"
+#include "core/WorkRecord.h"
 
 #include <QByteArray>
 #include <cstddef>

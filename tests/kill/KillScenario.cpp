@@ -8,7 +8,7 @@
 #include "stores/EventLine.h"
 #include "stores/EventsFile.h"
 #include "stores/SettingsFile.h"
-#include "ui/worktime/engine/WorksFile.h"
+#include "stores/WorksFile.h"
 
 #include <QDir>
 #include <QFile>

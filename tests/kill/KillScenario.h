@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/WorkRecord.h"
 #include "stores/Settings.h"
-#include "ui/worktime/engine/WorkRecord.h"
 
 #include <QList>
 #include <QString>

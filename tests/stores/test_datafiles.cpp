@@ -25,8 +25,8 @@ bool hasExtendedAttributes(const QString& folder)
 {
     const QString probe = folder + u"/probe"_s;
     writeFile(probe, QByteArray());
-    const bool supported = setFileAttributes(probe, FileAttribute::Hidden)
-        && fileAttributes(probe) == FileAttribute::Hidden;
+    const bool supported
+        = setFileAttributes(probe, FileAttribute::Hidden) && fileAttributes(probe) == FileAttribute::Hidden;
     QFile::remove(probe);
     return supported;
 }

@@ -1,8 +1,8 @@
-#include "core/EventListModel.h"
-#include "stores/EventsFile.h"
+#include "components/TextLineFile.h"
+#include "models/EventListModel.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
-#include "components/TextLineFile.h"
+#include "stores/EventsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,10 +48,7 @@ private:
     EventsFile file() const { return EventsFile(m_dir.path(), m_lines, m_fileSystem); }
 
 private Q_SLOTS:
-    void init()
-    {
-        QFile::remove(m_dir.filePath(u"events.dll"_s));
-    }
+    void init() { QFile::remove(m_dir.filePath(u"events.dll"_s)); }
 
     void loads_data()
     {
@@ -59,14 +56,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QByteArray>("fileAfter");
 
-        const QByteArray samples = "Birth (for test)\t1975/09/21 00:00:00\nMarrying (for test)\t2010/01/01 12:00:00\n";
+        const QByteArray samples
+            = "Birth (for test)\t1975/09/21 00:00:00\nMarrying (for test)\t2010/01/01 12:00:00\n";
         const QStringList sampleRows = { u"Birth (for test)|Past|1975/09/21 00:00:00"_s,
-                                         u"Marrying (for test)|Past|2010/01/01 12:00:00"_s };
+            u"Marrying (for test)|Past|2010/01/01 12:00:00"_s };
         QTest::newRow("missing file gets the samples") << QByteArray("<missing>") << sampleRows << samples;
         QTest::newRow("empty file gets the samples") << QByteArray() << sampleRows << samples;
-        QTest::newRow("one line is just that event")
-            << QByteArray("Trip\t2027/01/01 08:00:00\n") << QStringList { u"Trip|Future|2027/01/01 08:00:00"_s }
-            << QByteArray("Trip\t2027/01/01 08:00:00\n");
+        QTest::newRow("one line is just that event") << QByteArray("Trip\t2027/01/01 08:00:00\n")
+                                                     << QStringList { u"Trip|Future|2027/01/01 08:00:00"_s }
+                                                     << QByteArray("Trip\t2027/01/01 08:00:00\n");
         QTest::newRow("short date is normalised in the list only")
             << QByteArray("Wed\t2010/1/1 12:00:00\r\n") << QStringList { u"Wed|Past|2010/01/01 12:00:00"_s }
             << QByteArray("Wed\t2010/1/1 12:00:00\r\n");
@@ -82,9 +80,9 @@ private Q_SLOTS:
             << QByteArray("no tab here\nBad\tsoon\nGood\t2000/01/01\n")
             << QStringList { u"Good|Past|2000/01/01 00:00:00"_s }
             << QByteArray("no tab here\nBad\tsoon\nGood\t2000/01/01\n");
-        QTest::newRow("Windows-1252 names")
-            << QByteArray("Caf\xe9\t2000/01/01 00:00:00\r\n") << QStringList { u"Caf\u00e9|Past|2000/01/01 00:00:00"_s }
-            << QByteArray("Caf\xe9\t2000/01/01 00:00:00\r\n");
+        QTest::newRow("Windows-1252 names") << QByteArray("Caf\xe9\t2000/01/01 00:00:00\r\n")
+                                            << QStringList { u"Caf\u00e9|Past|2000/01/01 00:00:00"_s }
+                                            << QByteArray("Caf\xe9\t2000/01/01 00:00:00\r\n");
     }
     void loads()
     {
@@ -94,7 +92,7 @@ private Q_SLOTS:
         if (content != "<missing>")
             writeFile(file().path(), content);
         EventListModel model;
-        QVERIFY(file().load(model, now));
+        QVERIFY(model.loadFrom(file(), now));
         QCOMPARE(rowsOf(model), rows);
         QCOMPARE(readAll(file().path()), fileAfter);
     }
@@ -104,8 +102,9 @@ private Q_SLOTS:
         writeFile(file().path(), "Hour ago\t2026/12/07 11:00:00\n");
         EventListModel model;
         model.setDecimals({ u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s });
-        QVERIFY(file().load(model, now));
-        QCOMPARE(model.cellText(0, EventListModel::Seconds), QLocale().toString(3600) + QLocale().decimalPoint());
+        QVERIFY(model.loadFrom(file(), now));
+        QCOMPARE(
+            model.cellText(0, EventListModel::Seconds), QLocale().toString(3600) + QLocale().decimalPoint());
     }
 
     void appendRemoveAndClear()
@@ -119,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(readAll(file().path()), QByteArray());
         // The next load brings the samples back.
         EventListModel model;
-        QVERIFY(file().load(model, now));
+        QVERIFY(model.loadFrom(file(), now));
         QCOMPARE(model.rowCount(), 2);
     }
 
@@ -135,8 +134,9 @@ private Q_SLOTS:
 
     void removeManyInOneWrite()
     {
-        writeFile(file().path(), "A\t2000/01/01 00:00:00\nB\t2001/01/01 00:00:00\nb\t2002/01/01 00:00:00\n"
-                                 "C\t2003/01/01 00:00:00\n");
+        writeFile(file().path(),
+            "A\t2000/01/01 00:00:00\nB\t2001/01/01 00:00:00\nb\t2002/01/01 00:00:00\n"
+            "C\t2003/01/01 00:00:00\n");
         QVERIFY(file().remove(QStringList({ u"C"_s, u"B"_s, u"missing"_s })));
         QCOMPARE(readAll(file().path()), QByteArray("A\t2000/01/01 00:00:00\nb\t2002/01/01 00:00:00\n"));
     }
@@ -169,7 +169,7 @@ private Q_SLOTS:
         writeFile(other, "Only\t2030/05/05 05:05:05\n");
         QVERIFY(file().replaceWith(other));
         EventListModel model;
-        QVERIFY(file().load(model, now));
+        QVERIFY(model.loadFrom(file(), now));
         QCOMPARE(rowsOf(model), QStringList { u"Only|Future|2030/05/05 05:05:05"_s });
         // A missing source leaves the events as they were.
         QVERIFY(!file().replaceWith(m_dir.filePath(u"missing.krn"_s)));

@@ -23,10 +23,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        QFile::remove(path());
-    }
+    void init() { QFile::remove(path()); }
 
     void firstRunWritesTheDefaults()
     {
@@ -52,10 +49,10 @@ private Q_SLOTS:
             if (line.contains('='))
                 keys << QString::fromUtf8(line.left(line.indexOf('=')));
         }
-        QCOMPARE(keys, QStringList({ u"Year"_s, u"Month"_s, u"Week"_s, u"Day"_s, u"Hour"_s, u"Minute"_s,
-                                     u"Second"_s, u"Refresh"_s, u"Sun"_s, u"Mon"_s, u"Tues"_s, u"Wed"_s,
-                                     u"Thur"_s, u"Fri"_s, u"Sat"_s, u"Name"_s, u"Size"_s, u"Back"_s,
-                                     u"General"_s, u"Future"_s, u"Paused"_s, u"Finished"_s }));
+        QCOMPARE(keys,
+            QStringList({ u"Year"_s, u"Month"_s, u"Week"_s, u"Day"_s, u"Hour"_s, u"Minute"_s, u"Second"_s,
+                u"Refresh"_s, u"Sun"_s, u"Mon"_s, u"Tues"_s, u"Wed"_s, u"Thur"_s, u"Fri"_s, u"Sat"_s,
+                u"Name"_s, u"Size"_s, u"Back"_s, u"General"_s, u"Future"_s, u"Paused"_s, u"Finished"_s }));
     }
 
     void missingValuesAreFilledIn()

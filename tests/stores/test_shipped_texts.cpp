@@ -1,5 +1,5 @@
-#include "stores/MessageTexts.h"
 #include "components/ProfileFile.h"
+#include "stores/MessageTexts.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -40,13 +40,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("key");
         const char* keys[] = { "BASE AT END", "CLEAR EVENT", "CLEAR WORK", "DAY OUT", "DEL EVENT PROMPT",
-                               "DEL WORK PROMPT",
-                               "EVENT EXIST", "FIND", "FUTURE TIME", "HOUR OUT", "INPUT NAME A",
-                               "INPUT NAME B", "INPUT PREC", "INPUT REFRE", "INPUT WORK", "MIN OUT",
-                               "MONTH OUT", "NEED EVENT", "NEW WORK", "NO EVENT CLS", "NO EVENT DEL",
-                               "NO EVENT MODIFY", "NO WORK", "PAST TIME", "QTY BIG", "REFRE SCOPE",
-                               "SECOND OUT",
-                               "WEEK OUT", "WORKDAY", "YEAR OUT" };
+            "DEL WORK PROMPT", "EVENT EXIST", "FIND", "FUTURE TIME", "HOUR OUT", "INPUT NAME A",
+            "INPUT NAME B", "INPUT PREC", "INPUT REFRE", "INPUT WORK", "MIN OUT", "MONTH OUT", "NEED EVENT",
+            "NEW WORK", "NO EVENT CLS", "NO EVENT DEL", "NO EVENT MODIFY", "NO WORK", "PAST TIME", "QTY BIG",
+            "REFRE SCOPE", "SECOND OUT", "WEEK OUT", "WORKDAY", "YEAR OUT" };
         for (const char* key : keys)
             QTest::newRow(key) << QString::fromLatin1(key);
     }
@@ -66,9 +63,11 @@ private Q_SLOTS:
             const QString caption = ProfileFile::readText(menus, u"frmPubMain"_s, entry);
             QVERIFY2(!caption.isEmpty(), qPrintable(entry));
             // Menus that only open a submenu show no tip.
-            const bool opensMenu = QRegularExpression(u"^men[a-z]$"_s).match(entry).hasMatch() || entry == u"mendo"_s;
+            const bool opensMenu
+                = QRegularExpression(u"^men[a-z]$"_s).match(entry).hasMatch() || entry == u"mendo"_s;
             if (!opensMenu)
-                QVERIFY2(!ProfileFile::readText(tips, u"frmPubMain"_s, caption).isEmpty(), qPrintable(caption));
+                QVERIFY2(
+                    !ProfileFile::readText(tips, u"frmPubMain"_s, caption).isEmpty(), qPrintable(caption));
         }
     }
 

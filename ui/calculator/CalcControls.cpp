@@ -1,7 +1,7 @@
 #include "ui/calculator/CalcControls.h"
 
+#include "models/CalcViewModel.h"
 #include "ui/calculator/UpDown.h"
-#include "ui/calculator/engine/CalcViewModel.h"
 
 #include <QComboBox>
 #include <QDateEdit>

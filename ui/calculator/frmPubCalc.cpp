@@ -3,9 +3,9 @@
 #include "components/ui/InterfaceTexts.h"
 #include "core/Moment.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Twips.h"
 #include "ui/calculator/UpDown.h"
 #include "ui/common/Program.h"
+#include "ui/common/TwipsPlacing.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -185,12 +185,7 @@ void frmPubCalc::resizeEvent(QResizeEvent* event)
 
 void frmPubCalc::fitToFrame()
 {
-    const int marginX = Twips::toPixels(marginTwips, logicalDpiX());
-    const int marginY = Twips::toPixels(marginTwips, logicalDpiY());
     c.fra->adjustSize();
-    c.fra->move(marginX, marginY);
-    const QRect frame = c.fra->geometry();
-    const QSize wanted(frame.x() + frame.width() + marginX, frame.y() + frame.height() + marginY);
-    if (size() != wanted || minimumSize() != wanted || maximumSize() != wanted)
-        setFixedSize(wanted);
+    c.fra->move(TwipsPlacing::across(*this, marginTwips), TwipsPlacing::down(*this, marginTwips));
+    TwipsPlacing::fitAround(*this, c.fra->geometry(), marginTwips);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "models/CalcViewModel.h"
 #include "ui/calculator/CalcControls.h"
-#include "ui/calculator/engine/CalcViewModel.h"
 
 #include <QDialog>
 

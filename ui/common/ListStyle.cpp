@@ -1,7 +1,7 @@
 #include "ui/common/ListStyle.h"
 
-#include "core/ColourValue.h"
-#include "core/EventListModel.h"
+#include "models/ColourValue.h"
+#include "models/EventListModel.h"
 #include "stores/Settings.h"
 #include "ui/common/ReportList.h"
 
@@ -11,16 +11,17 @@ void applyListFontAndColours(ReportList& list, const Settings& settings)
 {
     // System colours come from the desktop's scheme, not from colours the list was given.
     const QPalette desktop = QApplication::palette(&list);
-    list.applyFontAndColours(settings.value(SettingKey::Name), settings.value(SettingKey::Size),
-                             ColourValue::resolve(settings.value(SettingKey::Back), desktop),
-                             ColourValue::resolve(settings.value(SettingKey::General), desktop));
+    const SettingValues& values = settings.parsed();
+    list.applyFontAndColours(settings.value(SettingKey::Name), values.fontSize,
+        ColourValue::resolve(values.colour(SettingKey::Back), desktop),
+        ColourValue::resolve(values.colour(SettingKey::General), desktop));
 }
 
 void ApplyListStyle(ReportList& list, EventListModel& model, const Settings& settings)
 {
     applyListFontAndColours(list, settings);
     const QPalette desktop = QApplication::palette(&list);
-    const auto future = ColourValue::resolve(settings.value(SettingKey::Future), desktop);
+    const auto future = ColourValue::resolve(settings.parsed().colour(SettingKey::Future), desktop);
     if (!future)
         return;
     for (int row = 0; row < model.rowCount(); ++row) {

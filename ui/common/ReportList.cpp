@@ -1,5 +1,8 @@
 #include "ui/common/ReportList.h"
 
+#include "ui/common/ReadableTextDelegate.h"
+#include "ui/common/SortMarkerStyle.h"
+
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -22,6 +25,10 @@ ReportList::ReportList(QWidget* parent)
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
     header()->setSortIndicatorShown(false);
+    auto* markerStyle = new SortMarkerStyle;
+    markerStyle->setParent(header());
+    header()->setStyle(markerStyle);
+    setItemDelegate(new ReadableTextDelegate(this));
     connect(header(), &QHeaderView::sectionClicked, this, &ReportList::headerClicked);
 }
 
@@ -40,8 +47,7 @@ void ReportList::setSelected(int row, bool selected)
     if (!model() || row < 0 || row >= rowCount())
         return;
     selectionModel()->select(model()->index(row, 0),
-                             (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
-                                 | QItemSelectionModel::Rows);
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows);
 }
 
 QList<int> ReportList::selectedRows() const
@@ -71,9 +77,9 @@ void ReportList::setCurrentRow(int row)
 void ReportList::selectAllRows()
 {
     if (model() && rowCount() > 0)
-        selectionModel()->select(QItemSelection(model()->index(0, 0),
-                                                model()->index(rowCount() - 1, model()->columnCount() - 1)),
-                                 QItemSelectionModel::Select);
+        selectionModel()->select(
+            QItemSelection(model()->index(0, 0), model()->index(rowCount() - 1, model()->columnCount() - 1)),
+            QItemSelectionModel::Select);
 }
 
 void ReportList::selectNoRows()
@@ -89,8 +95,8 @@ void ReportList::showSortMarker(int column, Qt::SortOrder order)
         header()->setSortIndicator(column, order);
 }
 
-void ReportList::applyFontAndColours(const QString& fontName, const QString& pointSize,
-                                     const std::optional<QColor>& back, const std::optional<QColor>& text)
+void ReportList::applyFontAndColours(const QString& fontName, std::optional<double> pointSize,
+    const std::optional<QColor>& back, const std::optional<QColor>& text)
 {
     QFont listFont = font();
     // A font that is not installed is asked for all the same: the desktop's stand-in for it
@@ -102,10 +108,8 @@ void ReportList::applyFontAndColours(const QString& fontName, const QString& poi
             [&name](const QString& family) { return family.compare(name, Qt::CaseInsensitive) == 0; });
         listFont.setFamily(installed != families.end() ? *installed : name);
     }
-    bool ok = false;
-    const double size = pointSize.trimmed().toDouble(&ok);
-    if (ok && size > 0 && size <= 1638)
-        listFont.setPointSizeF(size);
+    if (pointSize)
+        listFont.setPointSizeF(*pointSize);
     setFont(listFont);
 
     QPalette colours = palette();

@@ -4,7 +4,8 @@
 
 // The report list of the main and work-time windows: rows of a table model, several
 // selected, one current row, header clicks reported to the window, which decides the sort.
-// Row numbers are the model's rows, which are also the rows on screen.
+// Row numbers are the model's rows, which are also the rows on screen. Every list shows its
+// sort marker the same way and keeps its rows' own colours readable on its background.
 class ReportList : public QTreeView
 {
     Q_OBJECT
@@ -22,12 +23,12 @@ public:
     void selectAllRows();
     void selectNoRows();
 
-    // Shows the sort marker on one column; -1 shows none.
+    // Shows the sort marker on one column, pointing up for ascending; -1 shows none.
     void showSortMarker(int column, Qt::SortOrder order);
 
-    // Font and colours; each one that is not given keeps what the list had.
-    void applyFontAndColours(const QString& fontName, const QString& pointSize, const std::optional<QColor>& back,
-                             const std::optional<QColor>& text);
+    // Font and colours; each one that is not given (an empty name) keeps what the list had.
+    void applyFontAndColours(const QString& fontName, std::optional<double> pointSize,
+        const std::optional<QColor>& back, const std::optional<QColor>& text);
 
 Q_SIGNALS:
     void mouseMoved();

@@ -3,15 +3,15 @@
 #include "FormLoader.h"
 #include "Vantric.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/EventListModel.h"
+#include "models/EventInput.h"
+#include "models/EventListModel.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Twips.h"
+#include "stores/EventWrite.h"
 #include "stores/EventsFile.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/editor/EventInput.h"
-#include "ui/editor/EventWrite.h"
+#include "ui/common/TwipsPlacing.h"
 
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -46,7 +46,7 @@ frmPubDetail::frmPubDetail(Program& program, EventListModel& model, ReportList& 
     setWindowTitle(QStringLiteral("Event Detail"));
     // A fixed-size dialog: nothing to minimize or maximize, and no context-help button.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+        | Qt::MSWindowsFixedSizeDialogHint);
     createControls();
     Form_Load();
 }
@@ -56,12 +56,8 @@ frmPubDetail::~frmPubDetail() = default;
 void frmPubDetail::createControls()
 {
     // Positions in twips, as the buttons' form data keeps them: {left, top, width, height}.
-    const auto place = [this](QWidget* control, const char* name, QRect twips) {
-        control->setObjectName(QString::fromLatin1(name));
-        const double dpiX = logicalDpiX();
-        const double dpiY = logicalDpiY();
-        control->setGeometry(Twips::toPixels(twips.x(), dpiX), Twips::toPixels(twips.y(), dpiY),
-            Twips::toPixels(twips.width(), dpiX), Twips::toPixels(twips.height(), dpiY));
+    const auto place = [](QWidget* control, const char* name, const QRect& twips) {
+        TwipsPlacing::place(control, QString::fromLatin1(name), twips);
     };
     // Created in tab order; the texts come from tips.dll at load.
     place(lblEvent = new QLabel(this), "lblEvent", { 120, 120, 4935, 255 });
@@ -285,9 +281,5 @@ void frmPubDetail::fitToCloseButton()
 {
     if (!sbt[2])
         return;
-    const QRect close = sbt[2]->geometry();
-    const QSize wanted(close.x() + close.width() + Twips::toPixels(marginTwips, logicalDpiX()),
-        close.y() + close.height() + Twips::toPixels(marginTwips, logicalDpiY()));
-    if (size() != wanted || minimumSize() != wanted || maximumSize() != wanted)
-        setFixedSize(wanted);
+    TwipsPlacing::fitAround(*this, sbt[2]->geometry(), marginTwips);
 }

@@ -2,8 +2,8 @@
 
 #include "ControlFactory.h"
 #include "FormData.h"
-#include "FormTwips.h"
 #include "Vantric.h"
+#include "platform/Twips.h"
 
 #include <QFile>
 #include <QWidget>
@@ -35,9 +35,9 @@ FormLoader::Result FormLoader::load(QIODevice& device, QWidget* window)
             button->SetCancel(entry.isCancel);
             button->ReadProperties(entry.properties);
         }
-        control->setGeometry(FormTwips::toPixels(entry.twips.left(), dpiX),
-            FormTwips::toPixels(entry.twips.top(), dpiY), FormTwips::toPixels(entry.twips.width(), dpiX),
-            FormTwips::toPixels(entry.twips.height(), dpiY));
+        control->setGeometry(Twips::toPixels(entry.twips.left(), dpiX),
+            Twips::toPixels(entry.twips.top(), dpiY), Twips::toPixels(entry.twips.width(), dpiX),
+            Twips::toPixels(entry.twips.height(), dpiY));
         result.controls << control;
     }
     return result;

@@ -3,7 +3,7 @@
 #include "components/ProfileShell.h"
 #include "stores/EventsFile.h"
 #include "ui/common/Program.h"
-#include "ui/main/frmPubMain.h"
+#include "ui/main/EventsWindow.h"
 
 namespace FileCommands {
 
@@ -18,25 +18,25 @@ QString filter(QStringView events)
 
 } // namespace
 
-void saveAs(frmPubMain& window)
+void saveAs(EventsWindow& window)
 {
     Program& program = window.program();
     const QString destination
-        = program.profileShell().saveFileDialog(&window, QStringLiteral("Save Events As"), QString(),
+        = program.profileShell().saveFileDialog(&window.widget(), QStringLiteral("Save Events As"), QString(),
             filter(u"KRN Events Files (*.krn)"), QString(), QStringLiteral("krn"));
     if (destination.isEmpty())
         return;
     QString error;
     if (!program.eventsFile().saveAs(destination, &error))
-        program.reportWriteFailure(&window, destination, error);
+        program.reportWriteFailure(&window.widget(), destination, error);
 }
 
-void loadFrom(frmPubMain& window)
+void loadFrom(EventsWindow& window)
 {
     Program& program = window.program();
     QString initialPath;
     bool readOnlyFlag = false;
-    const QStringList chosen = program.profileShell().openFileDialog(&window,
+    const QStringList chosen = program.profileShell().openFileDialog(&window.widget(),
         QStringLiteral("Load Events From"), filter(u"KRN Events File (*.KRN)"), initialPath, readOnlyFlag);
     if (chosen.isEmpty())
         return;
@@ -44,7 +44,7 @@ void loadFrom(frmPubMain& window)
     QString error;
     // The copy replaces the events file whole or not at all; a failed one leaves the list as it is.
     if (!file.replaceWith(chosen.first(), &error)) {
-        program.reportWriteFailure(&window, file.path(), error);
+        program.reportWriteFailure(&window.widget(), file.path(), error);
         return;
     }
     window.loadEvents();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 
 #include <QVector>
 

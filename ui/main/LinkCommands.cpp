@@ -3,7 +3,8 @@
 #include "components/ProfileShell.h"
 #include "stores/MessageTexts.h"
 #include "ui/common/Program.h"
-#include "ui/main/frmPubMain.h"
+#include "ui/help/HelpLauncher.h"
+#include "ui/main/EventsWindow.h"
 
 #include <KronvelVersion.h>
 
@@ -41,7 +42,7 @@ QString address(const QString& folder, const QString& entry)
     return {};
 }
 
-void open(frmPubMain& window, const QString& entry)
+void open(EventsWindow& window, const QString& entry)
 {
     Program& program = window.program();
     const QString target = address(program.folder(), entry);
@@ -49,7 +50,7 @@ void open(frmPubMain& window, const QString& entry)
         program.profileShell().openAddress(target, showMaximized);
 }
 
-void openHelp(frmPubMain& window)
+void openHelp(EventsWindow& window)
 {
     Program& program = window.program();
     if (program.profileShell().findWindow(QStringLiteral("KRN Help")) >= 1)

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class frmPubMain;
+class EventsWindow;
 
 // The Help menu's commands that leave the events list: the help window, the web pages and the
 // support mail. The addresses come from the Links section of tips.dll, so a distributor sets them.
@@ -12,8 +12,8 @@ namespace LinkCommands {
 // or when tips.dll gives no address for it.
 QString address(const QString& folder, const QString& entry);
 // Opens the entry's address maximized; an entry without an address does nothing.
-void open(frmPubMain& window, const QString& entry);
+void open(EventsWindow& window, const QString& entry);
 // Opens the help window, unless one titled "KRN Help" is open already.
-void openHelp(frmPubMain& window);
+void openHelp(EventsWindow& window);
 
 } // namespace LinkCommands

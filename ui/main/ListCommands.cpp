@@ -1,12 +1,12 @@
 #include "ui/main/ListCommands.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "stores/EventsFile.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/main/frmPubMain.h"
+#include "ui/main/EventsWindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,23 +16,24 @@ namespace ListCommands {
 
 namespace {
 
-void tell(frmPubMain& window, const char* key)
+void tell(EventsWindow& window, const char* key)
 {
     Program& program = window.program();
-    program.boxes().show(&window, program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Information);
+    program.boxes().show(
+        &window.widget(), program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Information);
 }
 
-bool confirmed(frmPubMain& window, const char* key)
+bool confirmed(EventsWindow& window, const char* key)
 {
     Program& program = window.program();
     return program.boxes().show(
-               &window, program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Question)
+               &window.widget(), program.message(QString::fromLatin1(key)), MessageBoxes::Icon::Question)
         == MessageBoxes::Answer::Yes;
 }
 
 } // namespace
 
-void deleteSelected(frmPubMain& window)
+void deleteSelected(EventsWindow& window)
 {
     EventListModel& events = window.events();
     ReportList& list = window.lsv();
@@ -59,7 +60,7 @@ void deleteSelected(frmPubMain& window)
         for (int row : std::as_const(doomed))
             events.removeEvent(row);
     } else {
-        window.program().reportWriteFailure(&window, file.path(), error);
+        window.program().reportWriteFailure(&window.widget(), file.path(), error);
     }
     window.writeCountText();
     list.setCurrentRow(0);
@@ -67,7 +68,7 @@ void deleteSelected(frmPubMain& window)
     list.setFocus();
 }
 
-void clearAll(frmPubMain& window)
+void clearAll(EventsWindow& window)
 {
     EventListModel& events = window.events();
     if (events.rowCount() == 0) {
@@ -80,7 +81,7 @@ void clearAll(frmPubMain& window)
     const EventsFile file = program.eventsFile();
     QString error;
     if (!file.clear(&error)) {
-        program.reportWriteFailure(&window, file.path(), error);
+        program.reportWriteFailure(&window.widget(), file.path(), error);
         // A file that is still there still holds its events; one that is gone holds none.
         if (program.fileSystem().fileExists(file.path()))
             return;
@@ -89,23 +90,23 @@ void clearAll(frmPubMain& window)
     window.writeCountText();
 }
 
-void selectAll(frmPubMain& window)
+void selectAll(EventsWindow& window)
 {
     window.lsv().selectAllRows();
     window.lsv().setFocus();
 }
 
-void selectNone(frmPubMain& window)
+void selectNone(EventsWindow& window)
 {
     window.lsv().selectNoRows();
     window.lsv().setFocus();
 }
 
-void find(frmPubMain& window)
+void find(EventsWindow& window)
 {
     Program& program = window.program();
     const std::optional<QString> answer
-        = program.boxes().input(&window, program.message(QStringLiteral("FIND")));
+        = program.boxes().input(&window.widget(), program.message(QStringLiteral("FIND")));
     const QString wanted = answer ? answer->trimmed().toLower() : QString();
     if (wanted.isEmpty())
         return;
@@ -128,7 +129,7 @@ void find(frmPubMain& window)
     list.setFocus();
 }
 
-void copyCell(frmPubMain& window, int column)
+void copyCell(EventsWindow& window, int column)
 {
     const EventListModel& events = window.events();
     if (events.rowCount() == 0)
@@ -140,7 +141,7 @@ void copyCell(frmPubMain& window, int column)
         clipboard->setText(events.cellText(row, column));
 }
 
-void selectOnly(frmPubMain& window, int row)
+void selectOnly(EventsWindow& window, int row)
 {
     ReportList& list = window.lsv();
     list.selectNoRows();

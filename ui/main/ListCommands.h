@@ -1,6 +1,6 @@
 #pragma once
 
-class frmPubMain;
+class EventsWindow;
 
 // The Edit menu's commands on the events list: delete, clear, select all or none, find and
 // copy. Each asks through the program's boxes and writes through the events file; a write that
@@ -9,17 +9,17 @@ namespace ListCommands {
 
 // Asks first, then removes the selected events and their lines; when the lines cannot be
 // removed, the rows stay too. Afterwards the first row is selected and the list has the focus.
-void deleteSelected(frmPubMain& window);
+void deleteSelected(EventsWindow& window);
 // Asks first, then empties the events file and the list; a file that could not be emptied
 // keeps its rows on the list.
-void clearAll(frmPubMain& window);
-void selectAll(frmPubMain& window);
-void selectNone(frmPubMain& window);
+void clearAll(EventsWindow& window);
+void selectAll(EventsWindow& window);
+void selectNone(EventsWindow& window);
 // Selects exactly the rows whose name contains the typed text, letter case ignored.
-void find(frmPubMain& window);
+void find(EventsWindow& window);
 // Puts one cell of the current row on the clipboard, exactly as the list shows it.
-void copyCell(frmPubMain& window, int column);
+void copyCell(EventsWindow& window, int column);
 // Makes row the current and only selected row; the row modify works on.
-void selectOnly(frmPubMain& window, int row);
+void selectOnly(EventsWindow& window, int row);
 
 } // namespace ListCommands

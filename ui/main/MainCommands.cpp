@@ -1,15 +1,15 @@
 #include "ui/main/MainCommands.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/MessageBoxes.h"
 #include "ui/calculator/frmPubCalc.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/editor/frmPubDetail.h"
+#include "ui/main/EventsWindow.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/LinkCommands.h"
 #include "ui/main/ListCommands.h"
-#include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubTrayIcon.h"
 #include "ui/options/frmPubAbout.h"
 #include "ui/options/frmPubOptions.h"
@@ -72,8 +72,8 @@ const QList<std::pair<QString, Handler>>& handlers()
 
 } // namespace
 
-MainCommands::MainCommands(frmPubMain& window)
-    : QObject(&window)
+MainCommands::MainCommands(EventsWindow& window)
+    : QObject(&window.widget())
     , m_window(window)
 {
 }
@@ -105,7 +105,7 @@ frmPubDetail& MainCommands::detail()
     if (!m_detail) {
         m_detail = new frmPubDetail(
             m_window.program(), m_window.events(), m_window.lsv(), [this] { m_window.writeCountText(); },
-            &m_window);
+            &m_window.widget());
     }
     return *m_detail;
 }
@@ -119,7 +119,7 @@ void MainCommands::mendm_Click()
 {
     const int count = m_window.events().rowCount();
     if (count == 0) {
-        m_window.program().boxes().show(&m_window,
+        m_window.program().boxes().show(&m_window.widget(),
             m_window.program().message(QStringLiteral("NO EVENT MODIFY")), MessageBoxes::Icon::Information);
         return;
     }
@@ -141,7 +141,7 @@ void MainCommands::menel_Click()
 
 void MainCommands::menex_Click()
 {
-    m_window.close();
+    m_window.widget().close();
 }
 
 void MainCommands::mendd_Click()
@@ -177,7 +177,7 @@ void MainCommands::mendo_Click(int column)
 frmPubWorkTime& MainCommands::workTime()
 {
     if (!m_workTime) {
-        m_workTime = new frmPubWorkTime(m_window.program(), &m_window);
+        m_workTime = new frmPubWorkTime(m_window.program(), &m_window.widget());
         const WorkTrayMenu& tray = m_workTime->tray();
         connect(tray.ments, &QAction::triggered, this, [this] { m_window.trayIcon().restore(); });
         const std::pair<QAction*, const char*> entries[]
@@ -187,7 +187,7 @@ frmPubWorkTime& MainCommands::workTime()
             const QString name = QString::fromLatin1(entry);
             connect(action, &QAction::triggered, this, [this, name] { run(name); });
         }
-        connect(tray.mentx, &QAction::triggered, &m_window, &QWidget::close);
+        connect(tray.mentx, &QAction::triggered, &m_window.widget(), &QWidget::close);
     }
     return *m_workTime;
 }
@@ -202,15 +202,8 @@ void MainCommands::mento_Click()
     if (!m_options) {
         m_options = new frmPubOptions(
             m_window.program(),
-            [this] {
-                // The dialog has reread the settings: the list follows them at once.
-                m_window.loadEvents();
-                m_window.writeCountText();
-                m_window.tim_Timer();
-                m_window.applyListStyle();
-                m_window.applyRefreshInterval();
-            },
-            &m_window);
+            // The dialog has reread the settings: the list follows them at once.
+            [this] { m_window.applySettings(); }, &m_window.widget());
     }
     m_options->openModal();
 }
@@ -219,14 +212,14 @@ void MainCommands::mentc_Click()
 {
     // One calculator, made on first use; every opening starts again from now.
     if (!m_calc)
-        m_calc = new frmPubCalc(m_window.program(), &m_window);
+        m_calc = new frmPubCalc(m_window.program(), &m_window.widget());
     m_calc->openCalculator();
 }
 
 void MainCommands::menha_Click()
 {
     if (!m_about)
-        m_about = new frmPubAbout(m_window.program(), &m_window);
+        m_about = new frmPubAbout(m_window.program(), &m_window.widget());
     m_about->open();
 }
 

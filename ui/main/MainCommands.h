@@ -9,7 +9,7 @@ class frmPubCalc;
 class frmPubOptions;
 class frmPubWorkTime;
 class frmPubDetail;
-class frmPubMain;
+class EventsWindow;
 
 // The commands of the main window's menus, toolbar and shortcuts, one handler per menu entry,
 // named after it. The window wires every menu entry and toolbar button here by name; the work
@@ -19,7 +19,7 @@ class MainCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit MainCommands(frmPubMain& window);
+    explicit MainCommands(EventsWindow& window);
 
     // Runs the command of a menu entry ("menen", "mendoe", ...); false for a name that has none.
     bool run(const QString& name);
@@ -55,7 +55,7 @@ public Q_SLOTS:
     void menha_Click();
 
 private:
-    frmPubMain& m_window;
+    EventsWindow& m_window;
     QPointer<frmPubDetail> m_detail;
     QPointer<frmPubCalc> m_calc;
     QPointer<frmPubWorkTime> m_workTime;

@@ -2,7 +2,7 @@
 
 #include "components/ProfileFile.h"
 #include "components/TextLineFile.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "stores/DataFiles.h"
 #include "stores/EventsFile.h"
 #include "stores/FolderWatcher.h"
@@ -36,6 +36,7 @@ bool boxOpen()
 OutsideChanges::OutsideChanges(frmPubMain& window)
     : QObject(&window)
     , m_window(window)
+    , m_program(window.program())
     , m_watcher(new FolderWatcher(window.program().folder(),
           { DataFileName::events, DataFileName::settings, DataFileName::works, DataFileName::tips,
               DataFileName::menus },
@@ -51,7 +52,7 @@ OutsideChanges::OutsideChanges(frmPubMain& window)
 
 OutsideChanges::~OutsideChanges()
 {
-    m_window.program().setWriteWatch(nullptr);
+    m_program.setWriteWatch(nullptr);
 }
 
 void OutsideChanges::follow(const QString& fileName)

@@ -8,6 +8,7 @@
 
 class FolderWatcher;
 class frmPubMain;
+class Program;
 
 // Keeps the main window and an open work-time window in step with the data folder when its
 // files change outside Kronvel: events.dll refills the events list, krn.dll the settings
@@ -38,6 +39,8 @@ private:
     void tellConflictCopies(const QStringList& fileNames);
 
     frmPubMain& m_window;
+    // Kept apart from the window, which is already half gone when this is destroyed.
+    Program& m_program;
     FolderWatcher* m_watcher;
     QSet<QString> m_pending;
     QTimer m_retry;

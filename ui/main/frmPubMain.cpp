@@ -2,7 +2,7 @@
 
 #include "components/ProfileFile.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/Desktop.h"
 #include "platform/ScreenFit.h"
 #include "platform/Twips.h"
@@ -18,8 +18,6 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
 #include "ui/main/OutsideChanges.h"
-#include "ui/main/ReadableTextDelegate.h"
-#include "ui/main/SortMarkerStyle.h"
 #include "ui/main/StatusPanels.h"
 #include "ui/main/mdlPubTrayIcon.h"
 #include "ui/worktime/frmPubWorkTime.h"
@@ -85,14 +83,10 @@ void frmPubMain::buildWindow()
     m_lsv = new EventsView(area);
     m_lsv->setObjectName(QStringLiteral("lsv"));
     m_lsv->setModel(m_events);
-    m_lsv->setItemDelegate(new ReadableTextDelegate(m_lsv));
     QFont listFont = m_lsv->font();
     listFont.setFamily(QStringLiteral("Tahoma"));
     listFont.setPointSizeF(9);
     m_lsv->setFont(listFont);
-    auto* markerStyle = new SortMarkerStyle;
-    markerStyle->setParent(m_lsv->header());
-    m_lsv->header()->setStyle(markerStyle);
     connect(m_lsv, &ReportList::headerClicked, this, [this](int column) {
         // The direction flips whichever column was clicked before; the list starts ascending.
         const Qt::SortOrder order
@@ -221,7 +215,7 @@ void frmPubMain::loadEvents()
 {
     const EventsFile file = m_program.eventsFile();
     QString error;
-    if (!file.load(*m_events, m_program.now(), &error))
+    if (!m_events->loadFrom(file, m_program.now(), &error))
         m_program.reportWriteFailure(this, file.path(), error);
 }
 
@@ -236,17 +230,25 @@ void frmPubMain::applyListStyle()
     ApplyListStyle(*m_lsv, *m_events, m_program.settings());
 }
 
+void frmPubMain::applySettings()
+{
+    loadEvents();
+    writeCountText();
+    tim_Timer();
+    applyListStyle();
+    applyRefreshInterval();
+}
+
 void frmPubMain::applyRefreshInterval()
 {
-    bool ok = false;
-    const qlonglong seconds = m_program.settings().value(SettingKey::Refresh).trimmed().toLongLong(&ok);
-    if (!ok || seconds < 0 || seconds * 1000 > std::numeric_limits<int>::max())
+    const auto interval = m_program.settings().parsed().refreshMs;
+    if (!interval)
         return;
     // An interval of 0 stops the timer, as a zero interval always has.
-    if (seconds == 0)
+    if (*interval == 0)
         m_tim->stop();
     else
-        m_tim->start(int(seconds * 1000));
+        m_tim->start(*interval);
 }
 
 void frmPubMain::tlb_ButtonClick(QAction* button)

@@ -2,6 +2,7 @@
 
 #include "core/TimeUnit.h"
 #include "ui/help/HelpLauncher.h"
+#include "ui/main/EventsWindow.h"
 
 #include "stores/Settings.h"
 
@@ -25,7 +26,7 @@ class ReportList;
 // The main window: the events list with its live counters, the toolbar, the menus, the
 // status bar and three timers: tim refreshes the counters, timNow the clock, timPos keeps the
 // saved position. Loading happens in the constructor; closing the window unloads it.
-class frmPubMain : public QMainWindow
+class frmPubMain : public QMainWindow, public EventsWindow
 {
     Q_OBJECT
 
@@ -33,24 +34,23 @@ public:
     explicit frmPubMain(Program& program, QWidget* parent = nullptr);
     ~frmPubMain() override;
 
-    Program& program() const { return m_program; }
-    ReportList& lsv() const { return *m_lsv; }
-    EventListModel& events() const { return *m_events; }
+    QWidget& widget() override { return *this; }
+    Program& program() const override { return m_program; }
+    ReportList& lsv() const override { return *m_lsv; }
+    EventListModel& events() const override { return *m_events; }
     MainCommands& commands() const { return *m_commands; }
-    HelpLauncher& help() { return m_help; }
-    mdlPubTrayIcon& trayIcon() const { return *m_trayIcon; }
+    HelpLauncher& help() override { return m_help; }
+    mdlPubTrayIcon& trayIcon() const override { return *m_trayIcon; }
     // Status panels 1 to 4.
     QLabel& panel(int number) const;
     QTimer& tim() const { return *m_tim; }
 
-    // Panel 2: "Events: " and the number of rows.
-    void writeCountText();
+    void writeCountText() override;
+    void loadEvents() override;
+    void applyListStyle() override;
+    void applySettings() override;
     // The menu captions, control texts and status texts from menus.dll and tips.dll.
     void applyTexts();
-    // Reloads the events file into the list; a failed write of the file is reported.
-    void loadEvents();
-    // The list's font and colours from the settings, and the future rows' colour.
-    void applyListStyle();
     // The interval of tim from "Refresh"; "0" stops it, an unusable value leaves it as it was.
     void applyRefreshInterval();
     // Runs the command whose caption the button shows; other captions do nothing.

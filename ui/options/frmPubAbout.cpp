@@ -4,9 +4,9 @@
 #include "Vantric.h"
 #include "components/ProfileShell.h"
 #include "components/ui/InterfaceTexts.h"
-#include "platform/Twips.h"
+#include "stores/AboutInfo.h"
 #include "ui/common/Program.h"
-#include "ui/options/AboutInfo.h"
+#include "ui/common/TwipsPlacing.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -43,12 +43,8 @@ frmPubAbout::~frmPubAbout() = default;
 
 void frmPubAbout::createControls()
 {
-    const auto place = [this](QWidget* control, const char* name, QRect twips) {
-        control->setObjectName(QString::fromLatin1(name));
-        const double dpiX = logicalDpiX();
-        const double dpiY = logicalDpiY();
-        control->setGeometry(Twips::toPixels(twips.x(), dpiX), Twips::toPixels(twips.y(), dpiY),
-            Twips::toPixels(twips.width(), dpiX), Twips::toPixels(twips.height(), dpiY));
+    const auto place = [](QWidget* control, const char* name, const QRect& twips) {
+        TwipsPlacing::place(control, QString::fromLatin1(name), twips);
     };
     place(fra = new QFrame(this), "fra", { 90, 90, 5760, 2160 });
     fra->setFrameShape(QFrame::StyledPanel);
@@ -113,11 +109,7 @@ void frmPubAbout::Form_Load()
 
 void frmPubAbout::Form_Resize()
 {
-    const QRect area = fra->geometry();
-    const QSize wanted(area.x() + area.width() + Twips::toPixels(marginTwips, logicalDpiX()),
-        area.y() + area.height() + Twips::toPixels(marginTwips, logicalDpiY()));
-    if (size() != wanted || minimumSize() != wanted || maximumSize() != wanted)
-        setFixedSize(wanted);
+    TwipsPlacing::fitAround(*this, fra->geometry(), marginTwips);
 }
 
 void frmPubAbout::resizeEvent(QResizeEvent* event)

@@ -4,16 +4,17 @@
 #include "Vantric.h"
 #include "components/ProfileShell.h"
 #include "components/ui/InterfaceTexts.h"
-#include "core/ColourValue.h"
+#include "models/ColourValue.h"
+#include "models/DigitsValidator.h"
+#include "models/OptionsCheck.h"
+#include "models/OptionsPreview.h"
+#include "models/OptionsValues.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Twips.h"
+#include "stores/SettingValues.h"
 #include "stores/SettingsFile.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/options/DigitsValidator.h"
-#include "ui/options/OptionsCheck.h"
-#include "ui/options/OptionsPreview.h"
-#include "ui/options/OptionsValues.h"
+#include "ui/common/TwipsPlacing.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,13 +72,7 @@ frmPubOptions::~frmPubOptions() = default;
 void frmPubOptions::createControls()
 {
     // Positions in twips, as the buttons' form data keeps them: {left, top, width, height}.
-    const auto place = [this](QWidget* control, const QString& name, QRect twips) {
-        control->setObjectName(name);
-        const double dpiX = logicalDpiX();
-        const double dpiY = logicalDpiY();
-        control->setGeometry(Twips::toPixels(twips.x(), dpiX), Twips::toPixels(twips.y(), dpiY),
-            Twips::toPixels(twips.width(), dpiX), Twips::toPixels(twips.height(), dpiY));
-    };
+    const auto place = TwipsPlacing::place;
     // Frames first, so that every control drawn over them is above them. Created in tab order.
     place(fra[0] = new QGroupBox(this), indexed("fra", 0), { 120, 120, 4500, 2760 });
     place(fra[1] = new QGroupBox(this), indexed("fra", 1), { 120, 3000, 4500, 2460 });
@@ -137,7 +132,7 @@ void frmPubOptions::createControls()
     lsv->setModel(m_preview);
     lsv->setSelectionMode(QAbstractItemView::NoSelection);
     lsv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lsv->setColumnWidth(0, Twips::toPixels(2520, logicalDpiX()));
+    lsv->setColumnWidth(0, TwipsPlacing::across(*this, 2520));
     lbl[15]->setBuddy(lsv);
 }
 
@@ -188,7 +183,8 @@ void frmPubOptions::Form_Load()
     loadOptions(values, m_opened);
     showValues(values);
     // The preview takes the font and colours as the controls now show them.
-    lsv->applyFontAndColours(cbb[0]->currentText(), cbb[1]->currentText(), std::nullopt, std::nullopt);
+    lsv->applyFontAndColours(cbb[0]->currentText(), SettingValues::parseFontSize(cbb[1]->currentText()),
+        std::nullopt, std::nullopt);
     stylePreviewColours();
     placeRefreshBox();
     Form_Resize();
@@ -219,7 +215,7 @@ void frmPubOptions::stylePreviewColours()
             return std::nullopt;
         return ColourValue::resolve(qint32(button->BackColor()), desktop);
     };
-    lsv->applyFontAndColours(QString(), QString(), swatchColour(OptionsPreview::backSwatch),
+    lsv->applyFontAndColours(QString(), std::nullopt, swatchColour(OptionsPreview::backSwatch),
         swatchColour(OptionsPreview::textSwatch));
     for (int row = 0; row < int(OptionsPreview::rows.size()); ++row) {
         const int swatch = OptionsPreview::rows[size_t(row)].swatch;
@@ -244,7 +240,7 @@ void frmPubOptions::placeRefreshBox()
     const QFontMetrics metrics = lbl[7]->fontMetrics();
     const int left = lbl[7]->x() + metrics.horizontalAdvance(prefix);
     const int right = lbl[7]->x() + metrics.horizontalAdvance(shown.left(mark + 2));
-    const int width = std::max(right - left, Twips::toPixels(360, logicalDpiX()));
+    const int width = std::max(right - left, TwipsPlacing::across(*this, 360));
     const int centre = lbl[7]->geometry().center().y();
     txt[7]->setGeometry(left, centre - txt[7]->height() / 2, width, txt[7]->height());
 }
@@ -289,9 +285,10 @@ void frmPubOptions::cbb_Click(int index)
 {
     // Only the chosen property changes: an empty name or size leaves the other as it is.
     if (index == 0)
-        lsv->applyFontAndColours(cbb[0]->currentText(), QString(), std::nullopt, std::nullopt);
+        lsv->applyFontAndColours(cbb[0]->currentText(), std::nullopt, std::nullopt, std::nullopt);
     else
-        lsv->applyFontAndColours(QString(), cbb[index]->currentText(), std::nullopt, std::nullopt);
+        lsv->applyFontAndColours(
+            QString(), SettingValues::parseFontSize(cbb[index]->currentText()), std::nullopt, std::nullopt);
 }
 
 void frmPubOptions::txt_GotFocus(int index)
@@ -402,9 +399,5 @@ void frmPubOptions::Form_Resize()
     const Vantric* close = sbt[2];
     if (!close)
         return;
-    const QRect area = close->geometry();
-    const QSize wanted(area.x() + area.width() + Twips::toPixels(marginTwips, logicalDpiX()),
-        area.y() + area.height() + Twips::toPixels(marginTwips, logicalDpiY()));
-    if (size() != wanted || minimumSize() != wanted || maximumSize() != wanted)
-        setFixedSize(wanted);
+    TwipsPlacing::fitAround(*this, close->geometry(), marginTwips);
 }

@@ -1,15 +1,15 @@
 #include "ui/worktime/WorkCommands.h"
 
 #include "components/ui/InterfaceTexts.h"
+#include "core/WorkRules.h"
+#include "models/WorkListModel.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "stores/DataFiles.h"
+#include "stores/WorksFile.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/worktime/RowSelection.h"
-#include "ui/worktime/engine/WorkListModel.h"
-#include "ui/worktime/engine/WorkRules.h"
-#include "ui/worktime/engine/WorksFile.h"
 
 #include <QDir>
 #include <QItemSelectionModel>

@@ -1,8 +1,8 @@
 #include "ui/worktime/WorkListStyle.h"
 
+#include "models/WorkColours.h"
 #include "ui/common/ListStyle.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/engine/WorkColours.h"
 
 #include <QApplication>
 

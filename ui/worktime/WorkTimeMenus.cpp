@@ -1,6 +1,6 @@
 #include "ui/worktime/WorkTimeMenus.h"
 
-#include "ui/worktime/engine/WorkListModel.h"
+#include "models/WorkListModel.h"
 
 #include <QMainWindow>
 #include <QMenu>

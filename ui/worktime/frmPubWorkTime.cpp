@@ -3,17 +3,15 @@
 #include "FormLoader.h"
 #include "Vantric.h"
 #include "components/ui/InterfaceTexts.h"
+#include "models/WorkListModel.h"
 #include "platform/Twips.h"
 #include "stores/DataFiles.h"
 #include "ui/common/KeptView.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/HeaderIcons.h"
 #include "ui/worktime/WorkCommands.h"
+#include "ui/worktime/WorkListLayout.h"
 #include "ui/worktime/WorkListStyle.h"
-#include "ui/worktime/engine/RefreshInterval.h"
-#include "ui/worktime/engine/WorkListLayout.h"
-#include "ui/worktime/engine/WorkListModel.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -78,13 +76,12 @@ void frmPubWorkTime::createControls()
     m_tim = new QTimer(this);
     m_tim->setObjectName(QStringLiteral("tim"));
     connect(m_tim, &QTimer::timeout, this, &frmPubWorkTime::tim_Timer);
-    m_iglHeader = makeHeaderIcons(palette());
     m_menw = WorkTimeMenus::build(
         *this, [this](int index) { sbt_Click(index); }, [this](int column) { copyValue(column); });
     m_tray = WorkTimeMenus::buildTray(*this);
 
     m_area->installEventFilter(this);
-    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+    const double dpi = logicalDpiX();
     m_area->resize(Twips::toPixels(designWidth, dpi), Twips::toPixels(designHeight, dpi));
     resize(m_area->width(), m_area->height() + menuBar()->sizeHint().height());
     layOutList();
@@ -95,7 +92,7 @@ void frmPubWorkTime::load()
     InterfaceTexts& texts = m_program.interfaceTexts();
     texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
     texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
-    if (const auto interval = refreshIntervalMs(m_program.settings().value(SettingKey::Refresh)))
+    if (const auto interval = m_program.settings().parsed().refreshMs)
         m_tim->setInterval(*interval);
     m_works->setLocale(QLocale());
     m_commands->loadWorks();
@@ -153,7 +150,7 @@ void frmPubWorkTime::followOutsideChange(const QString& fileName)
     if (fileName == DataFileName::tips)
         texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
     if (fileName == DataFileName::settings) {
-        if (const auto interval = refreshIntervalMs(m_program.settings().value(SettingKey::Refresh)))
+        if (const auto interval = m_program.settings().parsed().refreshMs)
             m_tim->start(*interval);
         if (m_tim->interval() == 0)
             m_tim->stop();
@@ -197,10 +194,7 @@ void frmPubWorkTime::lsv_ColumnClick(int column)
     const Qt::SortOrder order
         = m_works->sortOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_works->sort(column, order);
-    for (int section = 0; section < m_works->columnCount(); ++section)
-        m_works->setHeaderData(section, Qt::Horizontal, QVariant(), Qt::DecorationRole);
-    m_works->setHeaderData(
-        column, Qt::Horizontal, m_iglHeader[order == Qt::AscendingOrder ? 0 : 1], Qt::DecorationRole);
+    m_lsv->showSortMarker(column, order);
 }
 
 void frmPubWorkTime::copyValue(int column)
@@ -221,7 +215,7 @@ void frmPubWorkTime::applyListStyle()
 
 void frmPubWorkTime::layOutList()
 {
-    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96.0;
+    const double dpi = logicalDpiX();
     const WorkListLayout layout
         = layoutWorkList(Twips::fromPixels(m_area->width(), dpi), Twips::fromPixels(m_area->height(), dpi),
             Twips::fromPixels(m_lsv->width(), dpi), Twips::fromPixels(counterWidth(), dpi));

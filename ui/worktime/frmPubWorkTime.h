@@ -48,8 +48,6 @@ public:
     WorkListModel& works() const { return *m_works; }
     WorkCommands& commands() const { return *m_commands; }
     QTimer& tim() const { return *m_tim; }
-    // Images 1 (ascending) and 2 (descending) of the column headers.
-    const std::array<QIcon, 2>& iglHeader() const { return m_iglHeader; }
 
 public Q_SLOTS:
     void tim_Timer();
@@ -80,7 +78,6 @@ private:
     QTimer* m_tim = nullptr;
     QMenu* m_menw = nullptr;
     WorkTrayMenu m_tray;
-    std::array<QIcon, 2> m_iglHeader;
     std::array<QString, timeUnitCount> m_decimals;
     QPointer<QEventLoop> m_loop;
     bool m_loaded = false;

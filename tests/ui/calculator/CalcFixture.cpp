@@ -1,6 +1,6 @@
 #include "tests/ui/calculator/CalcFixture.h"
 
-#include "tests/ui/calculator/DefaultSettings.h"
+#include "tests/models/DefaultSettings.h"
 
 #include "ui/calculator/frmPubCalc.h"
 

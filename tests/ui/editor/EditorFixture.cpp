@@ -22,7 +22,7 @@ EditorFixture::EditorFixture(const QStringList& eventLines)
     events.close();
 
     program = std::make_unique<Program>(dir.path(), clock, boxes, desktop);
-    program->eventsFile().load(model, program->now());
+    model.loadFrom(program->eventsFile(), program->now());
     list = new ReportList(&mainWindow);
     list->setModel(&model);
     mainWindow.resize(600, 300);

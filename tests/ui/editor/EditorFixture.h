@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeMessageBoxes.h"

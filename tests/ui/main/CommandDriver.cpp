@@ -1,6 +1,6 @@
 #include "tests/ui/main/CommandDriver.h"
 
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "ui/common/ReportList.h"
 #include "ui/main/frmPubMain.h"
 

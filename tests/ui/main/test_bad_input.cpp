@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 #include "TestFiles.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "ui/main/frmPubMain.h"
 
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/FileAttributes.h"
 #include "tests/ui/main/CommandDriver.h"
 #include "tests/ui/main/MainWindowFixture.h"

@@ -1,10 +1,10 @@
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "platform/FileAttributes.h"
 #include "stores/SettingsFile.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/common/Program.h"
+#include "ui/common/ReadableTextDelegate.h"
 #include "ui/common/ReportList.h"
-#include "ui/main/ReadableTextDelegate.h"
 #include "ui/main/frmPubMain.h"
 #include "ui/main/mdlPubSelf.h"
 

@@ -1,7 +1,7 @@
 #include "CommandDriver.h"
 #include "MainWindowFixture.h"
 #include "Vantric.h"
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "ui/common/Program.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/frmPubMain.h"
@@ -67,7 +67,8 @@ private Q_SLOTS:
         CommandDriver::press(main, Qt::Key_F7);
         QCOMPARE(kronvel.program().settings().decimals(TimeUnit::Years), u"0"_s);
         // 1975/09/21 to 2010/01/01 12:00:00 is 34.28 years: shown now without decimals.
-        QCOMPARE(main.events().cellText(main.events().findName(u"Birth (for test)"), EventListModel::Years), u"34."_s);
+        QCOMPARE(main.events().cellText(main.events().findName(u"Birth (for test)"), EventListModel::Years),
+            u"34."_s);
     }
 
     void aboutOpensModelessOnce()

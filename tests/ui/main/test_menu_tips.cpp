@@ -46,7 +46,8 @@ private Q_SLOTS:
         QTest::newRow("entry without one") << u"mend"_s << u"mendc"_s << u"Delete every event."_s;
         QTest::newRow("caption with a doubled ampersand")
             << u"mendo"_s << u"mendod"_s << u"Copy the date and time of the current event."_s;
-        QTest::newRow("help menu") << u"menh"_s << u"menha"_s << u"Show the version and the links of Kronvel."_s;
+        QTest::newRow("help menu") << u"menh"_s << u"menha"_s
+                                   << u"Show the version and the links of Kronvel."_s;
     }
     void highlightedEntryShowsItsTip()
     {

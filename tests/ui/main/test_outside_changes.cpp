@@ -1,5 +1,5 @@
 // Changes made outside Kronvel in its data folder, seen by a running main window.
-#include "core/EventListModel.h"
+#include "models/EventListModel.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"

@@ -3,7 +3,7 @@
 #include "tests/ui/options/OptionsFixture.h"
 
 #include "Vantric.h"
-#include "core/ColourValue.h"
+#include "models/ColourValue.h"
 #include "platform/Twips.h"
 #include "ui/common/ReportList.h"
 #include "ui/options/frmPubOptions.h"

@@ -2,8 +2,8 @@
 
 #include "Vantric.h"
 #include "components/TextLineFile.h"
+#include "models/WorkListModel.h"
 #include "ui/common/ReportList.h"
-#include "ui/worktime/engine/WorkListModel.h"
 #include "ui/worktime/frmPubWorkTime.h"
 
 #include <QFile>
