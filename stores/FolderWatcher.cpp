@@ -34,7 +34,11 @@ FolderWatcher::FolderWatcher(QString folder, QStringList fileNames, QObject* par
 
 FolderWatcher::Signature FolderWatcher::signatureOf(const QString& fileName) const
 {
-    QFile file(m_folder % u'/' % fileName);
+    // Only a regular file is read: opening a FIFO in its place would wait for a writer.
+    const QString path = m_folder % u'/' % fileName;
+    if (!QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
