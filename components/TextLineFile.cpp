@@ -3,6 +3,7 @@
 #include "components/FileReplace.h"
 #include "components/RawLines.h"
 #include "platform/FileKind.h"
+#include "platform/WriteWatch.h"
 
 #include <QHash>
 #include <QIODevice>
@@ -40,6 +41,12 @@ bool readFile(const QString& path, RawLines* file, QString* error)
 
 } // namespace
 
+bool TextLineFile::replaceNoted(const QString& path, const QByteArray& bytes, QString* error) const
+{
+    const WriteNote note(m_watch, path);
+    return FileReplace::replace(path, bytes, error);
+}
+
 int TextLineFile::countLines(const QString& path) const
 {
     QByteArray bytes;
@@ -56,7 +63,7 @@ bool TextLineFile::appendLine(const QString& path, const QString& line, QString*
     // Only bytes are added: the lines already there stay exactly as they were, unless the
     // new text makes a Windows-1252 file UTF-8.
     file.append(line);
-    return FileReplace::replace(path, file.join(), error);
+    return replaceNoted(path, file.join(), error);
 }
 
 bool TextLineFile::removeKeyedLine(
@@ -87,7 +94,7 @@ bool TextLineFile::removeKeyedLines(
     if (kept.size() == file.lines.size())
         return true; // nothing to remove: the file is not touched at all
     file.lines = kept;
-    return FileReplace::replace(path, file.join(), error);
+    return replaceNoted(path, file.join(), error);
 }
 
 bool TextLineFile::replaceKeyedLine(const QString& path, const QString& key, const QString& line,
@@ -136,7 +143,7 @@ bool TextLineFile::replaceKeyedLines(const QString& path, const QList<KeyedLine>
             file.lines[kept++] = std::move(file.lines[i]);
     }
     file.lines.resize(kept);
-    return FileReplace::replace(path, file.join(), error);
+    return replaceNoted(path, file.join(), error);
 }
 
 bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const QString& newKey,
@@ -151,7 +158,7 @@ bool TextLineFile::renameKey(const QString& path, const QString& oldKey, const Q
         if (!hasKey(line, oldKey, separator, compare))
             continue;
         file.setText(i, newKey + line.mid(keyOf(line, separator).size()));
-        return FileReplace::replace(path, file.join(), error);
+        return replaceNoted(path, file.join(), error);
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QIODevice;
+class WriteWatch;
 
 // Edits plain text files line by line. A line is a text ended by a line break; a key is the
 // text of a line before the first separator. A line ends at CRLF, LF or a lone CR. The file
@@ -48,4 +49,12 @@ public:
     // Every line of the file, decoded; no value when the file cannot be read.
     static std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);
     static QStringList readLines(QIODevice& device);
+
+    // Told about every write from now on; none by default.
+    void setWriteWatch(WriteWatch* watch) { m_watch = watch; }
+
+private:
+    bool replaceNoted(const QString& path, const QByteArray& bytes, QString* error) const;
+
+    WriteWatch* m_watch = nullptr;
 };

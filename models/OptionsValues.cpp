@@ -38,7 +38,8 @@ void loadOptions(OptionsValues& values, const Settings& settings)
         values.colours[swatch] = colourOrDefault(settings, colourKeys[swatch]);
 }
 
-bool saveOptions(const OptionsValues& values, const SettingsFile& file, QString* error)
+bool saveOptions(
+    const OptionsValues& values, const SettingsFile& file, QString* error, const Settings* opened)
 {
     // One write for the whole dialog, so the file never holds half of a save.
     QList<std::pair<SettingKey, QString>> changes;
@@ -51,6 +52,12 @@ bool saveOptions(const OptionsValues& values, const SettingsFile& file, QString*
     changes.append({ SettingKey::Size, values.fontSize });
     for (size_t swatch = 0; swatch < colourKeys.size(); ++swatch)
         changes.append({ colourKeys[swatch], QString::number(values.colours[swatch]) });
+    if (opened) {
+        changes.removeIf(
+            [opened](const auto& change) { return opened->value(change.first) == change.second; });
+        if (changes.isEmpty())
+            return true;
+    }
     QString reason;
     if (file.writeValues(changes, &reason))
         return true;

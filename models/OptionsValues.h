@@ -30,7 +30,10 @@ struct OptionsValues
 // key's default, which is also what the lists show for it.
 void loadOptions(OptionsValues& values, const Settings& settings);
 
-// Writes every "System" and "List" key of the dialog, one at a time, in record order: the
+// Writes the "System" and "List" keys of the dialog in one write, in record order: the
 // numbers exactly as typed, "Y"/"N" workdays, the font texts and the colours in decimal.
-// Every key is tried; false with the first failure's reason when any write failed.
-bool saveOptions(const OptionsValues& values, const SettingsFile& file, QString* error = nullptr);
+// Given the settings the dialog opened with, only the keys whose text differs from them are
+// written, on top of the file as it is now, so a key changed outside meanwhile is kept.
+// False with the reason when the write failed.
+bool saveOptions(const OptionsValues& values, const SettingsFile& file, QString* error = nullptr,
+    const Settings* opened = nullptr);

@@ -3,6 +3,7 @@
 #include "platform/FileAttributes.h"
 #include "platform/FileKind.h"
 #include "platform/SafeWrite.h"
+#include "platform/WriteWatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,7 @@ bool FileSystem::createTextFile(const QString& path, bool overwrite, QString* er
         if (isReadOnly(path))
             return fail(error, QStringLiteral("Permission denied, the file is read-only: %1").arg(path));
     }
+    const WriteNote note(m_watch, path);
     return SafeWrite::replace(path, QByteArray(), error);
 }
 
@@ -70,6 +72,7 @@ bool FileSystem::copyFile(
     const QByteArray contents = input.readAll();
     if (input.error() != QFileDevice::NoError)
         return fail(error, QStringLiteral("Cannot read %1: %2").arg(source, input.errorString()));
+    const WriteNote note(m_watch, destination);
     return SafeWrite::replace(destination, contents, error);
 }
 

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+class WriteWatch;
+
 // The file operations the program needs, with the semantics of the scripting runtime's
 // file-system object: copies and deletes refuse read-only targets unless forced.
 // Every operation reports failure with a reason instead of throwing.
@@ -20,4 +22,10 @@ public:
     // Names of the regular files directly in the folder; no value when it cannot be listed.
     std::optional<QStringList> filesIn(const QString& folder, QString* error = nullptr) const;
     bool setAttributes(const QString& path, int attributes, QString* error = nullptr) const;
+
+    // Told about every replacement from now on; none by default.
+    void setWriteWatch(WriteWatch* watch) { m_watch = watch; }
+
+private:
+    WriteWatch* m_watch = nullptr;
 };

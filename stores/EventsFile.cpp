@@ -40,10 +40,17 @@ bool EventsFile::load(QVector<EventRecord>& events, const Moment& now, QString* 
     if (!lines)
         return false;
 
-    events.reserve(lines->size());
+    events = eventsOf(*lines, now);
+    return ok;
+}
+
+QVector<EventRecord> EventsFile::eventsOf(const QStringList& lines, const Moment& now)
+{
+    QVector<EventRecord> events;
+    events.reserve(lines.size());
     QSet<QString> names;
-    names.reserve(lines->size());
-    for (const QString& line : *lines) {
+    names.reserve(lines.size());
+    for (const QString& line : lines) {
         const auto event = EventLine::parse(line);
         if (!event)
             continue;
@@ -55,7 +62,7 @@ bool EventsFile::load(QVector<EventRecord>& events, const Moment& now, QString* 
         events.push_back(
             { event->name, past ? QStringLiteral("Past") : QStringLiteral("Future"), event->moment });
     }
-    return ok;
+    return events;
 }
 
 bool EventsFile::append(const QString& name, const QString& dateTimeText, QString* error) const

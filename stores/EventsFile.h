@@ -24,6 +24,9 @@ public:
     // Each event is typed "Past" when it lies before now, else "Future".
     bool load(QVector<EventRecord>& events, const Moment& now, QString* error = nullptr) const;
 
+    // The events of these lines as load lists them: the first of a name, typed against now.
+    static QVector<EventRecord> eventsOf(const QStringList& lines, const Moment& now);
+
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;
     // Removes the lines of all these events in one write; the file keeps them all on failure.

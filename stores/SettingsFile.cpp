@@ -1,6 +1,7 @@
 #include "stores/SettingsFile.h"
 
 #include "components/ProfileFile.h"
+#include "platform/WriteWatch.h"
 
 Settings SettingsFile::read() const
 {
@@ -54,6 +55,7 @@ bool SettingsFile::writeValues(const QList<std::pair<SettingKey, QString>>& valu
         entries.append(
             { QString::fromLatin1(definition.section), QString::fromLatin1(definition.key), value });
     }
+    const WriteNote note(m_watch, m_path);
     return ProfileFile::writeTexts(m_path, entries, error);
 }
 

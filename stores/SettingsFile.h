@@ -7,13 +7,16 @@
 
 #include <utility>
 
+class WriteWatch;
+
 // The settings file. Each logical change (the defaults, the options, the position) is one
 // atomic replacement of the file; the record is never written as a whole.
 class SettingsFile
 {
 public:
-    explicit SettingsFile(QString path)
+    explicit SettingsFile(QString path, WriteWatch* watch = nullptr)
         : m_path(std::move(path))
+        , m_watch(watch)
     {
     }
 
@@ -34,4 +37,5 @@ public:
 
 private:
     QString m_path;
+    WriteWatch* m_watch;
 };

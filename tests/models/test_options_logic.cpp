@@ -47,6 +47,7 @@ class TestOptionsLogic : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void saveKeepsKeysWrittenOutside();
     void workdayFlags_data();
     void workdayFlags();
     void emptyFontTextsShowTheDefaults();
@@ -243,6 +244,25 @@ void TestOptionsLogic::saveWritesEveryKeyInOrder()
             u"Minute=5"_s, u"Second=06"_s, u"Refresh=65"_s, u"Sun=Y"_s, u"Mon=N"_s, u"Tues=Y"_s, u"Wed=N"_s,
             u"Thur=Y"_s, u"Fri=N"_s, u"Sat=Y"_s, u"[List]"_s, u"Name=DejaVu Sans"_s, u"Size=12"_s,
             u"Back=1"_s, u"General=-2147483633"_s, u"Future=16777215"_s, u"Paused=0"_s, u"Finished=255"_s }));
+}
+
+void TestOptionsLogic::saveKeepsKeysWrittenOutside()
+{
+    QTemporaryDir dir;
+    const SettingsFile file(dir.filePath(u"krn.dll"_s));
+    QVERIFY(file.writeDefaults());
+    const Settings opened = file.read();
+    OptionsValues values;
+    loadOptions(values, opened);
+    // While the dialog is open, another machine changes the refresh and adds a key of its own.
+    QVERIFY(ProfileFile::writeTexts(
+        file.path(), { { u"System"_s, u"Refresh"_s, u"9"_s }, { u"Sync"_s, u"Device"_s, u"B"_s } }));
+    values.numbers[0] = u"5"_s; // the user changes only the years' decimals
+    QVERIFY(saveOptions(values, file, nullptr, &opened));
+    const Settings saved = file.read();
+    QCOMPARE(saved.value(SettingKey::Year), u"5"_s);
+    QCOMPARE(saved.value(SettingKey::Refresh), u"9"_s);
+    QCOMPARE(ProfileFile::readText(file.path(), u"Sync"_s, u"Device"_s), u"B"_s);
 }
 
 void TestOptionsLogic::saveToReadOnlyFileFails()

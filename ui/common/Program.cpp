@@ -38,7 +38,7 @@ Moment Program::now() const
 
 SettingsFile Program::settingsFile() const
 {
-    return SettingsFile(filePath(DataFileName::settings));
+    return SettingsFile(filePath(DataFileName::settings), m_writeWatch);
 }
 
 EventsFile Program::eventsFile()
@@ -57,6 +57,7 @@ TextLineFile& Program::textLines()
 {
     if (!m_textLines)
         m_textLines = std::make_unique<TextLineFile>();
+    m_textLines->setWriteWatch(m_writeWatch);
     return *m_textLines;
 }
 
@@ -71,6 +72,7 @@ FileSystem& Program::fileSystem()
 {
     if (!m_fileSystem)
         m_fileSystem = std::make_unique<FileSystem>();
+    m_fileSystem->setWriteWatch(m_writeWatch);
     return *m_fileSystem;
 }
 
@@ -80,6 +82,15 @@ void Program::releaseComponents()
     m_fileSystem.reset();
     m_interfaceTexts.reset();
     m_textLines.reset();
+}
+
+void Program::setWriteWatch(WriteWatch* watch)
+{
+    m_writeWatch = watch;
+    if (m_textLines)
+        m_textLines->setWriteWatch(watch);
+    if (m_fileSystem)
+        m_fileSystem->setWriteWatch(watch);
 }
 
 QString Program::message(const QString& key) const

@@ -18,6 +18,7 @@ class QWidget;
 class SettingsFile;
 class TextLineFile;
 class Tray;
+class WriteWatch;
 
 // The program-wide state of one running Kronvel: the data folder, the settings record, the
 // restoring flag, and the shared components, each created on first use. main() builds one and
@@ -56,6 +57,8 @@ public:
     InterfaceTexts& interfaceTexts();
     FileSystem& fileSystem();
     void releaseComponents();
+    // Told about every write of the data files through the program's components from now on.
+    void setWriteWatch(WriteWatch* watch);
 
     // The text of a message key, read anew from tips.dll.
     QString message(const QString& key) const;
@@ -69,6 +72,7 @@ private:
     Desktop& m_desktop;
     Tray* m_tray = nullptr;
     Notifier* m_notifier = nullptr;
+    WriteWatch* m_writeWatch = nullptr;
     Settings m_settings;
     std::unique_ptr<ProfileShell> m_profileShell;
     std::unique_ptr<TextLineFile> m_textLines;

@@ -18,6 +18,7 @@
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MenuTips.h"
+#include "ui/main/OutsideChanges.h"
 #include "ui/main/StatusPanels.h"
 #include "ui/main/mdlPubSelf.h"
 #include "ui/main/mdlPubTrayIcon.h"
@@ -71,6 +72,7 @@ frmPubMain::frmPubMain(Program& program, QWidget* parent)
     setObjectName(section);
     buildWindow();
     Form_Load();
+    new OutsideChanges(*this);
 }
 
 frmPubMain::~frmPubMain() = default;
@@ -184,15 +186,7 @@ double frmPubMain::dpi() const
 
 void frmPubMain::Form_Load()
 {
-    InterfaceTexts& texts = m_program.interfaceTexts();
-    texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
-    texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
-    const QString tips = m_program.filePath(DataFileName::tips);
-    m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
-    m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
-    m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
-    // The list has no caption of its own; screen readers call it what panel 1 calls it.
-    m_lsv->setAccessibleName(QString(m_listingText).remove(u'.'));
+    applyTexts();
     AccessibleNames::nameUnnamedControls(*this);
 
     QString error;
@@ -214,6 +208,19 @@ void frmPubMain::Form_Load()
     m_timPos->start(300);
     m_reminders = new EventReminders(
         m_program, *m_events, *m_lsv, panel(1), [this] { mdlPubSelf::bringToFront(*this); }, this);
+}
+
+void frmPubMain::applyTexts()
+{
+    InterfaceTexts& texts = m_program.interfaceTexts();
+    texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+    texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    const QString tips = m_program.filePath(DataFileName::tips);
+    m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
+    m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
+    m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
+    // The list has no caption of its own; screen readers call it what panel 1 calls it.
+    m_lsv->setAccessibleName(QString(m_listingText).remove(u'.'));
 }
 
 void frmPubMain::loadEvents()

@@ -51,6 +51,8 @@ public:
     void loadEvents() override;
     void applyListStyle() override;
     void applySettings() override;
+    // The menu captions, control texts and status texts from menus.dll and tips.dll.
+    void applyTexts();
     // The interval of tim from "Refresh"; "0" stops it, an unusable value leaves it as it was.
     void applyRefreshInterval();
     // Runs the command whose caption the button shows; other captions do nothing.

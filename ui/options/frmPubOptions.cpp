@@ -183,7 +183,8 @@ void frmPubOptions::Form_Load()
     fillFontList();
     fillPreview();
     OptionsValues values = shownValues();
-    loadOptions(values, m_program.settings());
+    m_opened = m_program.settings();
+    loadOptions(values, m_opened);
     showValues(values);
     // The preview takes the font and colours as the controls now show them.
     lsv->applyFontAndColours(cbb[0]->currentText(), SettingValues::parseFontSize(cbb[1]->currentText()),
@@ -339,7 +340,7 @@ void frmPubOptions::save()
     }
     const SettingsFile file = m_program.settingsFile();
     QString error;
-    if (!saveOptions(values, file, &error))
+    if (!saveOptions(values, file, &error, &m_opened))
         m_program.reportWriteFailure(this, file.path(), error);
     // The main window follows the file, whatever part of it was written.
     applyAndHandOver();

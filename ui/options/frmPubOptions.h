@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stores/Settings.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -60,6 +62,8 @@ private:
 
     Program& m_program;
     std::function<void()> m_applyToMainWindow;
+    // The settings as the dialog showed them when it opened: a save writes what differs.
+    Settings m_opened;
 
     std::array<QGroupBox*, 3> fra {};
     std::array<QLabel*, 16> lbl {};

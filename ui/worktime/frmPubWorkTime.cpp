@@ -8,6 +8,7 @@
 #include "stores/DataFiles.h"
 #include "ui/common/AccessibleNames.h"
 #include "ui/common/ContentFit.h"
+#include "ui/common/KeptView.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
 #include "ui/worktime/WorkCommands.h"
@@ -148,6 +149,34 @@ int frmPubWorkTime::open()
 void frmPubWorkTime::rewriteRunningWorks()
 {
     m_commands->rewriteRunningWorks();
+}
+
+void frmPubWorkTime::followOutsideChange(const QString& fileName)
+{
+    InterfaceTexts& texts = m_program.interfaceTexts();
+    if (fileName == DataFileName::menus)
+        texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
+    if (!isVisible())
+        return; // each opening loads everything anew
+    if (fileName == DataFileName::tips)
+        texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    if (fileName == DataFileName::settings) {
+        if (const auto interval = m_program.settings().parsed().refreshMs)
+            m_tim->start(*interval);
+        if (m_tim->interval() == 0)
+            m_tim->stop();
+    }
+    if (fileName == DataFileName::works) {
+        const KeptView kept(*m_lsv, [this](int row) { return m_works->work(row).name; });
+        m_commands->loadWorks();
+        tim_Timer();
+        if (m_works->sortColumn() >= 0)
+            m_works->sort(m_works->sortColumn(), m_works->sortOrder());
+        kept.restore();
+    }
+    tim_Timer();
+    applyListStyle();
+    layOutList();
 }
 
 void frmPubWorkTime::tim_Timer()

@@ -36,6 +36,9 @@ public:
     // Writes the record of every started work, so its latest used seconds reach the file.
     // Closing the window does this once.
     void rewriteRunningWorks();
+    // A data or text file changed outside the program: an open window shows it at once,
+    // keeping the selection, current row, sort and scroll position.
+    void followOutsideChange(const QString& fileName);
 
     // The tray icon's menu and its entries; they exist from construction on.
     const WorkTrayMenu& tray() const { return m_tray; }

@@ -97,6 +97,32 @@ private Q_SLOTS:
         QCOMPARE(f.fileLines().size(), 4);
     }
 
+    void worksChangedOutsideShowInTheOpenWindow()
+    {
+        WorkTimeFixture f(threeWorks);
+        f.open();
+        f.select({ u"Coffee"_s });
+        f.list().setCurrentRow(f.rowOf(u"Old task"_s));
+        // Another machine pauses the running work and adds one; this window follows the file.
+        QFile file(f.worksPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((paused + u'\n' + finished
+            + u"\nWrite report\tPaused\t2024/05/01 09:58:20\t-\t30\t"
+              u"2024/05/01 10:00:00\t90\nNew one\tStarted\t2024/05/01 10:00:00\t-\t0\t-\t0\n"_s)
+                       .toUtf8());
+        file.close();
+        f.window->followOutsideChange(u"works.dll"_s);
+        QCOMPARE(f.model().rowCount(), 4);
+        QCOMPARE(f.cell(u"Write report"_s, WorkListModel::Status), u"Paused"_s);
+        QCOMPARE(f.list().selectedRows(), QList<int>({ f.rowOf(u"Coffee"_s) }));
+        QCOMPARE(f.list().currentRow(), f.rowOf(u"Old task"_s));
+        // Closing rewrites only the works started now, on top of the file as it is.
+        f.close();
+        QCOMPARE(f.fileLines().size(), 4);
+        QVERIFY(f.fileLines().contains(
+            u"Write report\tPaused\t2024/05/01 09:58:20\t-\t30\t2024/05/01 10:00:00\t90"_s));
+    }
+
     void emptyFileStartsTheTestWork()
     {
         WorkTimeFixture f({});
