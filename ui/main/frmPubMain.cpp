@@ -67,7 +67,8 @@ std::optional<int> wholeNumber(const QString& text)
 frmPubMain::frmPubMain(Program& program, QWidget* parent)
     : QMainWindow(parent)
     , m_program(program)
-    , m_help([&program](const QString& address) { program.desktop().openAddress(address); })
+    , m_help([&program](const QString& address) { program.desktop().openAddress(address); },
+          [&program](const QString& key) { return program.text(QStringLiteral("HelpWindow"), key); })
 {
     setObjectName(section);
     buildWindow();
