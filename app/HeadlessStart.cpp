@@ -1,5 +1,6 @@
 #include "app/HeadlessStart.h"
 
+#include "components/TextSet.h"
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
 
@@ -26,7 +27,7 @@ std::optional<HeadlessStart> startWithoutWindow(const QString& folderOption, con
     if (start.owner) {
         sweepStaleTemporaries(start.folder);
         // The text files in the user's language where a set for it is shipped, the rest as shipped.
-        installShippedFiles(start.folder, shippedTextSet(start.folder, shippedFiles, QLocale::system()));
+        installShippedFiles(start.folder, TextSet::setForFolder(start.folder, QLocale::system()));
         installShippedFiles(start.folder, shippedFiles);
     }
     return start;

@@ -62,6 +62,11 @@ bool ProfileShell::sendWindowMessage(qintptr window, int message, qintptr first,
     return m_desktop.sendWindowMessage(quintptr(window), message, quintptr(first), quintptr(second));
 }
 
+QString ProfileShell::filterFromText(const QString& text)
+{
+    return QString(text).replace(u'|', QChar(0));
+}
+
 QString ProfileShell::toQtFilter(const QString& nullSeparatedFilter)
 {
     const QStringList parts = nullSeparatedFilter.split(QChar(0));

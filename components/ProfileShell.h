@@ -32,6 +32,9 @@ public:
     qintptr findWindow(const QString& title) const;
     bool sendWindowMessage(qintptr window, int message, qintptr first, qintptr second) const;
 
+    // A filter as the text files write it, "A|*.a|B|*.b" (a common dialog's Filter property),
+    // in the form the dialogs above take.
+    static QString filterFromText(const QString& text);
     // "A\0*.a\0B\0*.b" becomes "A (*.a);;B (*.b)" style Qt filter text.
     static QString toQtFilter(const QString& nullSeparatedFilter);
 

@@ -100,21 +100,6 @@ ShiftOutcome CalcViewModel::shift(const ShiftInput& input) const
     return outcome;
 }
 
-QString CalcViewModel::refusalText(const QString& key, const QString& shippedText)
-{
-    if (!shippedText.isEmpty())
-        return shippedText;
-    // The wording of the newer keys, for a tips.dll from before them.
-    if (key == u"QTY BIG")
-        return QStringLiteral("The quantity is too large: the calculator shifts by a whole number "
-                              "from 0 to 2147483647.");
-    if (key == u"BASE AT END")
-        return QStringLiteral("The based-on date-time lies at the end of the calculator's range, "
-                              "1601/01/01 00:00:00 to 9999/12/31 23:59:59: there is no room to shift "
-                              "it that way.");
-    return shippedText;
-}
-
 QStringList CalcViewModel::unitNames()
 {
     QStringList names;

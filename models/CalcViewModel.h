@@ -60,10 +60,6 @@ public:
     std::optional<SpanTexts> span(const SpanInput& input) const;
     ShiftOutcome shift(const ShiftInput& input) const;
 
-    // The text of a refusal: the one tips.dll gives for the key, or, where an older tips.dll
-    // lacks the key, the program's own wording.
-    static QString refusalText(const QString& key, const QString& shippedText);
-
     // The unit list's items, in order.
     static QStringList unitNames();
 

@@ -7,8 +7,11 @@ set -euo pipefail
 # dbus, dunst and imagemagick: a session bus, a notification daemon and a screenshot, to watch
 # reminders reach the desktop (scripts/reminders-demo.sh, which clicks with xdotool).
 # libical-dev and pkg-config: calendars in and out.
+# at-spi2-core and python3-pyatspi: the accessibility bus and its Python client, to walk the event
+# editor as a screen reader sees it (scripts/atspi_walk.sh).
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libical-dev pkg-config xvfb xauth fonts-dejavu-core
-  openbox trayer xdotool clang libclang-rt-14-dev llvm-14 clang-format dbus dunst imagemagick)
+  openbox trayer xdotool clang libclang-rt-14-dev llvm-14 clang-format dbus dunst imagemagick
+  at-spi2-core python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,16 +1,15 @@
 #include "stores/MessageTexts.h"
 
-#include "components/ProfileFile.h"
+#include "components/TextSet.h"
 #include "platform/DataFolder.h"
 #include "stores/DataFiles.h"
 
 QString messageText(const QString& folder, const QString& key)
 {
-    return ProfileFile::readText(
-        dataFilePath(folder, DataFileName::tips), QStringLiteral("Message & Text"), key);
+    return TextSet::readText(dataFilePath(folder, DataFileName::tips), QStringLiteral("Message & Text"), key);
 }
 
 QString linkText(const QString& folder, const QString& key)
 {
-    return ProfileFile::readText(dataFilePath(folder, DataFileName::tips), QStringLiteral("Links"), key);
+    return TextSet::readText(dataFilePath(folder, DataFileName::tips), QStringLiteral("Links"), key);
 }

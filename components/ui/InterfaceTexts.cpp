@@ -1,6 +1,6 @@
 #include "components/ui/InterfaceTexts.h"
 
-#include "components/ProfileFile.h"
+#include "components/TextSet.h"
 #include "components/ui/TextTargets.h"
 
 #include <QFileInfo>
@@ -24,6 +24,8 @@ void applyControlText(QWidget* window, const QString& key, const QString& value)
         TextTargets::setToolTip(target, value);
     } else if (property.compare(QStringLiteral("Text"), Qt::CaseInsensitive) == 0) {
         TextTargets::setText(target, value);
+    } else if (property.compare(QStringLiteral("List"), Qt::CaseInsensitive) == 0) {
+        TextTargets::setListItems(target, value.split(u'|'));
     } else {
         static const QRegularExpression header(
             QStringLiteral("^ColumnHeader\\((\\d+)\\)\\.Text$"), QRegularExpression::CaseInsensitiveOption);
@@ -39,7 +41,7 @@ bool InterfaceTexts::applyControlTexts(QWidget* window, const QString& path) con
 {
     if (!window || !QFileInfo(path).isFile())
         return false;
-    const auto entries = ProfileFile::readSection(path, window->objectName());
+    const auto entries = TextSet::readSection(path, window->objectName());
     for (const auto& [key, value] : entries)
         applyControlText(window, key, value);
     return true;
@@ -49,7 +51,7 @@ bool InterfaceTexts::applyMenuTexts(QWidget* window, const QString& path) const
 {
     if (!window || !QFileInfo(path).isFile())
         return false;
-    const auto entries = ProfileFile::readSection(path, window->objectName());
+    const auto entries = TextSet::readSection(path, window->objectName());
     for (const auto& [key, value] : entries) {
         if (QObject* target = TextTargets::find(window, key))
             TextTargets::setMenuCaption(target, value);

@@ -6,7 +6,8 @@
 class QWidget;
 
 // Puts the texts of the shipped text files onto a window. Each window has a section named
-// after its objectName; see data/TEXTS.md for the keys.
+// after its objectName; see data/TEXTS.md for the keys. A key the data folder's file lacks
+// comes from the shipped file of its language (TextSet).
 class InterfaceTexts
 {
 public:

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QTreeWidget>
 #include <QWidget>
@@ -83,6 +84,16 @@ bool setColumnHeader(QObject* target, int column, const QString& text)
     if (!view || !view->model())
         return false;
     return view->model()->setHeaderData(column, Qt::Horizontal, text);
+}
+
+bool setListItems(QObject* target, const QStringList& items)
+{
+    auto* box = qobject_cast<QComboBox*>(target);
+    if (!box)
+        return false;
+    for (int i = 0; i < box->count() && i < items.size(); ++i)
+        box->setItemText(i, items[i]);
+    return true;
 }
 
 bool setMenuCaption(QObject* target, const QString& text)

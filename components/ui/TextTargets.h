@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QObject;
 class QWidget;
@@ -18,6 +19,8 @@ bool setToolTip(QObject* target, const QString& text);
 bool setText(QObject* target, const QString& text);
 // The header of column (from 0) of a list, or of the list inside a wrapper widget.
 bool setColumnHeader(QObject* target, int column, const QString& text);
+// The item texts of a combo box, in order; the items keep their data.
+bool setListItems(QObject* target, const QStringList& items);
 // A menu's title or an action's text.
 bool setMenuCaption(QObject* target, const QString& text);
 

@@ -128,7 +128,9 @@ QGroupBox* createShiftFrame(CalcControls& c)
     quantity->addWidget(c.UpDown1);
     grid->addLayout(quantity, 2, 1);
     c.cbb = named(new QComboBox(frame), QStringLiteral("cbb"));
-    c.cbb->addItems(CalcViewModel::unitNames());
+    // Each item carries the unit's own name; tips.dll gives the texts shown.
+    for (const QString& unit : CalcViewModel::unitNames())
+        c.cbb->addItem(unit, unit);
     grid->addWidget(c.cbb, 2, 2);
 
     c.dtpResultDate = datePicker(frame, QStringLiteral("dtpResultDate"));

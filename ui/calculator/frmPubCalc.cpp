@@ -86,7 +86,7 @@ void frmPubCalc::setUp()
         picker->setTime(timeOf(now));
     c.optAdd->setChecked(true);
     c.txtQty->setText(QStringLiteral("1"));
-    c.cbb->setCurrentIndex(c.cbb->findText(QStringLiteral("Days")));
+    c.cbb->setCurrentIndex(c.cbb->findData(QStringLiteral("Days")));
     m_loading = false;
     calculate(u'D');
     calculate(u'E');
@@ -129,16 +129,14 @@ void frmPubCalc::calculateSpan()
 void frmPubCalc::calculateShift()
 {
     const ShiftOutcome outcome = m_model.shift({ c.dtpBasedDate->date(), c.dtpBasedTime->time(),
-        c.optAdd->isChecked(), c.txtQty->text(), c.cbb->currentText() });
+        c.optAdd->isChecked(), c.txtQty->text(), c.cbb->currentData().toString() });
     switch (outcome.status) {
     case ShiftOutcome::Status::Shifted:
         c.dtpResultDate->setDate(outcome.date);
         c.dtpResultTime->setTime(outcome.time);
         break;
     case ShiftOutcome::Status::OutOfRange:
-        m_program.boxes().show(this,
-            CalcViewModel::refusalText(outcome.messageKey, m_program.message(outcome.messageKey)),
-            MessageBoxes::Icon::Warning);
+        m_program.boxes().show(this, m_program.message(outcome.messageKey), MessageBoxes::Icon::Warning);
         break;
     case ShiftOutcome::Status::Unchanged:
         break;

@@ -2,6 +2,7 @@
 
 #include "components/ProfileShell.h"
 #include "components/TextLineFile.h"
+#include "components/TextSet.h"
 #include "components/ui/InterfaceTexts.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -98,12 +99,13 @@ QString Program::message(const QString& key) const
     return messageText(m_folder, key);
 }
 
+QString Program::text(const QString& window, const QString& key) const
+{
+    return TextSet::readText(filePath(DataFileName::tips), window, key);
+}
+
 void Program::reportWriteFailure(QWidget* parent, const QString& path, const QString& reason) const
 {
-    // The wording ships in tips.dll like every message; an older tips.dll lacks the key.
-    QString text = message(QStringLiteral("WRITE FAILED"));
-    if (!text.contains(u"%1"))
-        text = QStringLiteral(
-            "Kronvel could not write the file %1 (%2). Nothing already stored in it was lost.");
-    m_boxes.show(parent, text.arg(QDir::toNativeSeparators(path), reason), MessageBoxes::Icon::Warning);
+    const QString text = message(QStringLiteral("WRITE FAILED")).arg(QDir::toNativeSeparators(path), reason);
+    m_boxes.show(parent, text, MessageBoxes::Icon::Warning);
 }

@@ -62,6 +62,9 @@ public:
 
     // The text of a message key, read anew from tips.dll.
     QString message(const QString& key) const;
+    // A text of a window's section of tips.dll that the window writes itself (titles of its
+    // file dialogs, status texts), read anew.
+    QString text(const QString& window, const QString& key) const;
     // Tells the user that data could not be written: the file and the reason, in a warning box.
     void reportWriteFailure(QWidget* parent, const QString& path, const QString& reason) const;
 

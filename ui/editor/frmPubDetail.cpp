@@ -24,7 +24,7 @@
 
 namespace {
 
-const QString newCaption = QStringLiteral("New Event");
+const QString section = QStringLiteral("frmPubDetail");
 const QString formPath = QStringLiteral(":/forms/frmPubDetail.ini");
 // Inner area beyond the "Close" button, to the right and below.
 constexpr int marginTwips = 90;
@@ -105,13 +105,14 @@ void frmPubDetail::Form_Load()
     txtEvent->clear();
     optPas->setChecked(true);
     m_row = -1;
+    m_newMode = false;
     fitToCloseButton();
 }
 
 void frmPubDetail::setUpNew()
 {
     Form_Load();
-    setWindowTitle(newCaption);
+    setNewMode();
     txtEvent->setFocus();
 }
 
@@ -122,7 +123,8 @@ bool frmPubDetail::setUpModify(int row)
     Form_Load();
     const EventListModel::Event& event = m_model.event(row);
     m_row = row;
-    setWindowTitle(u"Modify Event - '" % event.name % u'\'');
+    setWindowTitle(
+        m_program.text(section, QStringLiteral("ModifyCaption")).replace(QStringLiteral("%1"), event.name));
     txtEvent->setText(event.name);
     // Option buttons are exclusive: checking one clears the other, unchecking does nothing.
     (event.type == u"Past" ? optPas : optFut)->setChecked(true);
@@ -146,7 +148,14 @@ int frmPubDetail::openModify(int row)
 
 bool frmPubDetail::isNewMode() const
 {
-    return windowTitle() == newCaption;
+    return m_newMode;
+}
+
+void frmPubDetail::setNewMode()
+{
+    m_newMode = true;
+    m_row = -1;
+    setWindowTitle(m_program.text(section, QStringLiteral("NewCaption")));
 }
 
 void frmPubDetail::sbt_Click(int index)
@@ -167,8 +176,7 @@ void frmPubDetail::sbt_Click(int index)
     txtEvent->clear();
     optPas->setChecked(true);
     setPickers(m_program.now());
-    setWindowTitle(newCaption);
-    m_row = -1;
+    setNewMode();
     txtEvent->setFocus();
 }
 

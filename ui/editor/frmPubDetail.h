@@ -16,8 +16,9 @@ class ReportList;
 class Vantric;
 
 // The event editor: adds a new event or changes one row of the events list, writing it
-// through to the events file. The caption holds the mode: exactly "New Event" is new mode,
-// any other caption changes the row it was opened for.
+// through to the events file. In new mode (captioned with tips.dll's "NewCaption", "New Event"
+// as shipped) it adds an event; otherwise it changes the row it was opened for. The mode is
+// kept apart from the caption, so a translated caption cannot change what saving does.
 class frmPubDetail : public QDialog
 {
     Q_OBJECT
@@ -28,7 +29,7 @@ public:
         std::function<void()> writeCountText, QWidget* parent = nullptr);
     ~frmPubDetail() override;
 
-    // Back to the load state, captioned "New Event"; not shown.
+    // Back to the load state, in new mode; not shown.
     void setUpNew();
     // Back to the load state, then captioned and filled for the row; false (and nothing done)
     // when there is no such row. The caller has made the row the only selected one.
@@ -54,12 +55,14 @@ private:
     Moment enteredMoment() const;
     int editedRow() const;
     void fitToCloseButton();
+    void setNewMode();
 
     Program& m_program;
     EventListModel& m_model;
     ReportList& m_list;
     std::function<void()> m_writeCountText;
     int m_row = -1; // the row being changed in modify mode
+    bool m_newMode = false;
 
     QLabel* lblEvent = nullptr;
     QLineEdit* txtEvent = nullptr;

@@ -1,7 +1,8 @@
 #include "HelpLauncher.h"
 
-HelpLauncher::HelpLauncher(HelpWindow::LinkOpener openExternal)
+HelpLauncher::HelpLauncher(HelpWindow::LinkOpener openExternal, HelpWindow::TextLookup texts)
     : m_openExternal(std::move(openExternal))
+    , m_texts(std::move(texts))
 {
 }
 
@@ -16,6 +17,7 @@ bool HelpLauncher::open(const QString& startPage)
         return false;
     delete m_window; // a window hidden by other means is replaced, not shown twice
     m_window = new HelpWindow(startPage, m_openExternal);
+    m_window->applyTexts(m_texts);
     // Closing the window frees it; the QPointer then reads null and the next open starts afresh.
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_window->showMaximized();

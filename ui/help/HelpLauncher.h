@@ -9,7 +9,8 @@
 class HelpLauncher
 {
 public:
-    explicit HelpLauncher(HelpWindow::LinkOpener openExternal);
+    // texts words each window the launcher opens (HelpWindow::applyTexts).
+    explicit HelpLauncher(HelpWindow::LinkOpener openExternal, HelpWindow::TextLookup texts = {});
     ~HelpLauncher();
     HelpLauncher(const HelpLauncher&) = delete;
     HelpLauncher& operator=(const HelpLauncher&) = delete;
@@ -25,5 +26,6 @@ public:
 
 private:
     HelpWindow::LinkOpener m_openExternal;
+    HelpWindow::TextLookup m_texts;
     QPointer<HelpWindow> m_window;
 };

@@ -7,6 +7,7 @@ QList<HelpTopic> helpTopics()
         { QStringLiteral("events.html"), QStringLiteral("The events window") },
         { QStringLiteral("editor.html"), QStringLiteral("Adding and changing events") },
         { QStringLiteral("commands.html"), QStringLiteral("Commands and shortcuts") },
+        { QStringLiteral("reminders.html"), QStringLiteral("Reminders") },
         { QStringLiteral("worktime.html"), QStringLiteral("Work time") },
         { QStringLiteral("calculator.html"), QStringLiteral("Calculator") },
         { QStringLiteral("options.html"), QStringLiteral("Options") },

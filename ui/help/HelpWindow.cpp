@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -65,8 +66,33 @@ bool HelpWindow::findText(const QString& text, bool backward)
     m_browser->setTextCursor(cursor);
     if (m_browser->find(text, flags))
         return true;
-    m_findStatus->setText(QStringLiteral("Not found"));
+    m_findStatus->setText(m_notFound);
     return false;
+}
+
+void HelpWindow::applyTexts(const TextLookup& text)
+{
+    if (!text)
+        return;
+    const auto apply = [&text](const char* key, const auto& set) {
+        const QString value = text(QString::fromLatin1(key));
+        if (!value.isEmpty())
+            set(value);
+    };
+    apply("Back", [this](const QString& value) { m_back->setText(value); });
+    apply("BackTip", [this](const QString& value) { m_back->setToolTip(value); });
+    apply("Forward", [this](const QString& value) { m_forward->setText(value); });
+    apply("ForwardTip", [this](const QString& value) { m_forward->setToolTip(value); });
+    apply("Home", [this](const QString& value) { m_homeButton->setText(value); });
+    apply("HomeTip", [this](const QString& value) { m_homeButton->setToolTip(value); });
+    apply("Find", [this](const QString& value) { m_find->setPlaceholderText(value); });
+    apply("NotFound", [this](const QString& value) { m_notFound = value; });
+    const QList<HelpTopic> topics = helpTopics();
+    for (int row = 0; row < topics.size(); ++row) {
+        const QString title = text(topics.at(row).page);
+        if (!title.isEmpty())
+            m_contents->item(row)->setText(title);
+    }
 }
 
 void HelpWindow::buildLayout()

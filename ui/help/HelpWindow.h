@@ -19,6 +19,8 @@ class HelpWindow : public QWidget
     Q_OBJECT
 public:
     using LinkOpener = std::function<void(const QString&)>;
+    // The text of a key of the window's own texts (the program's tips.dll); empty for none.
+    using TextLookup = std::function<QString(const QString& key)>;
 
     HelpWindow(const QString& startPage, LinkOpener openExternal, QWidget* parent = nullptr);
 
@@ -29,6 +31,10 @@ public:
     void openLink(const QUrl& url);
     // Selects the next match of text in the page, wrapping round; false when there is none.
     bool findText(const QString& text, bool backward = false);
+    // Words the buttons, the find field and the contents list in the language of the texts:
+    // keys Back, BackTip, Forward, ForwardTip, Home, HomeTip, Find, NotFound and each page's file
+    // name. A key without a text keeps the built-in English one. The title stays "KRN Help".
+    void applyTexts(const TextLookup& text);
 
 private:
     void buildLayout();
@@ -46,4 +52,5 @@ private:
     QPushButton* m_homeButton = nullptr;
     QLineEdit* m_find = nullptr;
     QLabel* m_findStatus = nullptr;
+    QString m_notFound = QStringLiteral("Not found");
 };

@@ -17,16 +17,11 @@ namespace ExchangeCommands {
 
 namespace {
 
-// The message of a key, or the wording shipped with this version when an older tips.dll lacks it.
-QString message(const Program& program, const char* key, const char* shipped)
-{
-    const QString text = program.message(QString::fromLatin1(key));
-    return text.contains(u"%1") ? text : QString::fromUtf8(shipped);
-}
+const QString section = QStringLiteral("frmPubMain");
 
 QString summary(const Program& program, const QString& path, const ImportResult& result)
 {
-    QString text = message(program, "IMPORT DONE", "Events added from %1: %2. Skipped: %3.")
+    QString text = program.message(QStringLiteral("IMPORT DONE"))
                        .arg(QDir::toNativeSeparators(path))
                        .arg(result.added.size())
                        .arg(result.skipped.size());
@@ -43,21 +38,19 @@ QString summary(const Program& program, const QString& path, const ImportResult&
 void importCalendar(EventsWindow& window)
 {
     Program& program = window.program();
-    const QChar separator(0);
     QString initialPath;
     bool readOnlyFlag = false;
-    const QStringList chosen
-        = program.profileShell().openFileDialog(&window.widget(), QStringLiteral("Import Calendar"),
-            u"iCalendar Files (*.ics)" % separator % u"*.ics" % separator % u"All Files (*.*)" % separator
-                % u"*.*",
-            initialPath, readOnlyFlag);
+    const QStringList chosen = program.profileShell().openFileDialog(&window.widget(),
+        program.text(section, QStringLiteral("ImportTitle")),
+        ProfileShell::filterFromText(program.text(section, QStringLiteral("ImportFilter"))), initialPath,
+        readOnlyFlag);
     if (chosen.isEmpty())
         return;
     QString error;
     const auto result = ::importCalendar(chosen.first(), program.eventsFile().path(), &error);
     if (!result) {
         program.boxes().show(&window.widget(),
-            message(program, "IMPORT FAILED", "Kronvel could not import %1 (%2). The events are unchanged.")
+            program.message(QStringLiteral("IMPORT FAILED"))
                 .arg(QDir::toNativeSeparators(chosen.first()), error),
             MessageBoxes::Icon::Warning);
         return;
@@ -74,18 +67,16 @@ void importCalendar(EventsWindow& window)
 void exportEvents(EventsWindow& window)
 {
     Program& program = window.program();
-    const QChar separator(0);
-    const QString destination
-        = program.profileShell().saveFileDialog(&window.widget(), QStringLiteral("Export Events"), QString(),
-            u"iCalendar Files (*.ics)" % separator % u"*.ics" % separator % u"CSV Files (*.csv)" % separator
-                % u"*.csv" % separator % u"JSON Files (*.json)" % separator % u"*.json",
-            QString(), QStringLiteral("ics"));
+    const QString destination = program.profileShell().saveFileDialog(&window.widget(),
+        program.text(section, QStringLiteral("ExportTitle")), QString(),
+        ProfileShell::filterFromText(program.text(section, QStringLiteral("ExportFilter"))), QString(),
+        QStringLiteral("ics"));
     if (destination.isEmpty())
         return;
     const auto format = exportFormatFor(destination);
     if (!format) {
-        program.reportWriteFailure(&window.widget(), destination,
-            QStringLiteral("Kronvel exports to files ending in .ics, .csv or .json"));
+        program.reportWriteFailure(
+            &window.widget(), destination, program.message(QStringLiteral("EXPORT ENDING")));
         return;
     }
     QVector<EventEntry> events;

@@ -9,11 +9,10 @@ namespace FileCommands {
 
 namespace {
 
-// Dialog filters: description and pattern pairs, the parts separated by a character 0.
-QString filter(QStringView events)
+// The dialogs' titles and filters are texts of the main window's section of tips.dll.
+QString text(const Program& program, const char* key)
 {
-    const QChar separator(0);
-    return events % separator % u"*.krn" % separator % u"All Files (*.*)" % separator % u"*.*";
+    return program.text(QStringLiteral("frmPubMain"), QString::fromLatin1(key));
 }
 
 } // namespace
@@ -22,8 +21,8 @@ void saveAs(EventsWindow& window)
 {
     Program& program = window.program();
     const QString destination
-        = program.profileShell().saveFileDialog(&window.widget(), QStringLiteral("Save Events As"), QString(),
-            filter(u"KRN Events Files (*.krn)"), QString(), QStringLiteral("krn"));
+        = program.profileShell().saveFileDialog(&window.widget(), text(program, "SaveAsTitle"), QString(),
+            ProfileShell::filterFromText(text(program, "SaveAsFilter")), QString(), QStringLiteral("krn"));
     if (destination.isEmpty())
         return;
     QString error;
@@ -36,8 +35,9 @@ void loadFrom(EventsWindow& window)
     Program& program = window.program();
     QString initialPath;
     bool readOnlyFlag = false;
-    const QStringList chosen = program.profileShell().openFileDialog(&window.widget(),
-        QStringLiteral("Load Events From"), filter(u"KRN Events File (*.KRN)"), initialPath, readOnlyFlag);
+    const QStringList chosen
+        = program.profileShell().openFileDialog(&window.widget(), text(program, "LoadFromTitle"),
+            ProfileShell::filterFromText(text(program, "LoadFromFilter")), initialPath, readOnlyFlag);
     if (chosen.isEmpty())
         return;
     const EventsFile file = program.eventsFile();

@@ -1,6 +1,6 @@
 #include "ui/main/MenuTips.h"
 
-#include "components/ProfileFile.h"
+#include "components/TextSet.h"
 
 #include <QAction>
 #include <QLabel>
@@ -39,7 +39,7 @@ std::optional<QString> MenuTips::tipFor(const QAction& action, const QString& ti
     caption.truncate(caption.indexOf(u'\t') < 0 ? caption.size() : caption.indexOf(u'\t'));
     if (caption.isEmpty())
         return std::nullopt;
-    return ProfileFile::readText(tipsPath, QStringLiteral("frmPubMain"), caption);
+    return TextSet::readText(tipsPath, QStringLiteral("frmPubMain"), caption);
 }
 
 void MenuTips::highlighted(QAction* action)

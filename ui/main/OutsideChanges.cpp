@@ -1,7 +1,7 @@
 #include "ui/main/OutsideChanges.h"
 
-#include "components/ProfileFile.h"
 #include "components/TextLineFile.h"
+#include "components/TextSet.h"
 #include "models/EventListModel.h"
 #include "stores/DataFiles.h"
 #include "stores/EventsFile.h"
@@ -122,9 +122,7 @@ void OutsideChanges::reloadSettings()
 
 void OutsideChanges::tellConflictCopies(const QStringList& fileNames)
 {
-    QString text = ProfileFile::readText(m_window.program().filePath(DataFileName::tips),
+    QString text = TextSet::readText(m_window.program().filePath(DataFileName::tips),
         QStringLiteral("frmPubMain"), QStringLiteral("ConflictCopy"));
-    if (!text.contains(u"%1"))
-        text = QStringLiteral("Conflict copy found: %1. See Help, Data files.");
-    m_window.panel(1).setText(text.arg(fileNames.join(QStringLiteral(", "))));
+    m_window.panel(1).setText(text.replace(QStringLiteral("%1"), fileNames.join(QStringLiteral(", "))));
 }

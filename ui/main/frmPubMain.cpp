@@ -1,6 +1,6 @@
 #include "ui/main/frmPubMain.h"
 
-#include "components/ProfileFile.h"
+#include "components/TextSet.h"
 #include "components/ui/InterfaceTexts.h"
 #include "models/EventListModel.h"
 #include "platform/Desktop.h"
@@ -67,7 +67,8 @@ std::optional<int> wholeNumber(const QString& text)
 frmPubMain::frmPubMain(Program& program, QWidget* parent)
     : QMainWindow(parent)
     , m_program(program)
-    , m_help([&program](const QString& address) { program.desktop().openAddress(address); })
+    , m_help([&program](const QString& address) { program.desktop().openAddress(address); },
+          [&program](const QString& key) { return program.text(QStringLiteral("HelpWindow"), key); })
 {
     setObjectName(section);
     buildWindow();
@@ -216,9 +217,9 @@ void frmPubMain::applyTexts()
     texts.applyMenuTexts(this, m_program.filePath(DataFileName::menus));
     texts.applyControlTexts(this, m_program.filePath(DataFileName::tips));
     const QString tips = m_program.filePath(DataFileName::tips);
-    m_readyText = ProfileFile::readText(tips, section, QStringLiteral("Ready"));
-    m_listingText = ProfileFile::readText(tips, section, QStringLiteral("Listing"));
-    m_countText = ProfileFile::readText(tips, section, QStringLiteral("Events"));
+    m_readyText = TextSet::readText(tips, section, QStringLiteral("Ready"));
+    m_listingText = TextSet::readText(tips, section, QStringLiteral("Listing"));
+    m_countText = TextSet::readText(tips, section, QStringLiteral("Events"));
     // The list has no caption of its own; screen readers call it what panel 1 calls it.
     m_lsv->setAccessibleName(QString(m_listingText).remove(u'.'));
 }

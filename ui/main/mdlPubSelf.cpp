@@ -1,5 +1,6 @@
 #include "ui/main/mdlPubSelf.h"
 
+#include "components/TextSet.h"
 #include "platform/DataFolder.h"
 #include "platform/SingleInstance.h"
 #include "ui/common/Program.h"
@@ -19,8 +20,9 @@ std::unique_ptr<mdlPubSelf> mdlPubSelf::Main(const QString& folder, Clock& clock
     // Owning the folder, any temporary of an interrupted write is stale.
     sweepStaleTemporaries(folder);
     // A folder that cannot take the texts still runs; the window reports what it cannot write.
-    // A first start takes the texts of the user's language; English fills whatever that lacks.
-    installShippedFiles(folder, shippedTextSet(folder, shippedFiles, QLocale::system()));
+    // A first start takes the texts of the user's language, a later one adds what its set lacks
+    // (help pages of a newer Kronvel); English fills whatever that leaves.
+    installShippedFiles(folder, TextSet::setForFolder(folder, QLocale::system()));
     installShippedFiles(folder, shippedFiles);
     self->m_program = std::make_unique<Program>(folder, clock, boxes, desktop);
     self->m_program->setTray(tray);

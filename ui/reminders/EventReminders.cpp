@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString shippedTips = QStringLiteral(":/shipped/tips.dll");
-
 QVector<ReminderEvent> snapshot(const EventListModel& model)
 {
     QVector<ReminderEvent> events;
@@ -43,7 +41,7 @@ EventReminders::EventReminders(Program& program, EventListModel& events, ReportL
     , m_statusPanel(statusPanel)
     , m_bringUp(std::move(bringUp))
     , m_window(window)
-    , m_texts(std::make_unique<ReminderTexts>(program.filePath(DataFileName::tips), shippedTips, QLocale()))
+    , m_texts(std::make_unique<ReminderTexts>(program.filePath(DataFileName::tips), QLocale()))
 {
     const QString shownPath = program.filePath(ShownRemindersFile::fileName);
     m_scheduler = std::make_unique<ReminderScheduler>([&program] { return program.clock().now(); },

@@ -1,6 +1,6 @@
 #include "ui/reminders/ReminderTexts.h"
 
-#include "components/ProfileFile.h"
+#include "components/TextSet.h"
 
 #include <QStringBuilder>
 
@@ -46,17 +46,15 @@ QString fill(const QString& text, const QStringList& values)
 
 } // namespace
 
-ReminderTexts::ReminderTexts(QString tipsPath, QString shippedTipsPath, QLocale locale)
+ReminderTexts::ReminderTexts(QString tipsPath, QLocale locale)
     : m_tipsPath(std::move(tipsPath))
-    , m_shippedTipsPath(std::move(shippedTipsPath))
     , m_locale(std::move(locale))
 {
 }
 
 QString ReminderTexts::text(const QString& key) const
 {
-    const QString own = ProfileFile::readText(m_tipsPath, section, key);
-    return own.isEmpty() ? ProfileFile::readText(m_shippedTipsPath, section, key) : own;
+    return TextSet::readText(m_tipsPath, section, key);
 }
 
 QString ReminderTexts::number(std::int64_t value) const

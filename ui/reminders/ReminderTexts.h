@@ -6,13 +6,12 @@
 #include <QLocale>
 #include <QString>
 
-// The words of the reminders, from section "Reminders" of tips.dll. A data folder whose
-// tips.dll came with an older Kronvel lacks the section; its keys are then taken from the
-// tips.dll shipped inside the program.
+// The words of the reminders, from section "Reminders" of tips.dll (a tips.dll of an older
+// Kronvel lacks it; TextSet then reads the shipped one of its language).
 class ReminderTexts
 {
 public:
-    ReminderTexts(QString tipsPath, QString shippedTipsPath, QLocale locale);
+    ReminderTexts(QString tipsPath, QLocale locale);
 
     // One notice for everything that came due at one check: a single reminder under the
     // event's name, several under their number with the first few listed.
@@ -29,6 +28,5 @@ private:
     QString number(std::int64_t value) const;
 
     QString m_tipsPath;
-    QString m_shippedTipsPath;
     QLocale m_locale;
 };

@@ -2,7 +2,6 @@
 
 #include "FormLoader.h"
 #include "Vantric.h"
-#include "components/ProfileFile.h"
 #include "components/ui/InterfaceTexts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -19,7 +18,6 @@ namespace {
 
 const QString formPath = QStringLiteral(":/forms/frmPubReminders.ini");
 constexpr QSize designSize(5160, 3540);
-const QString shippedTips = QStringLiteral(":/shipped/tips.dll");
 
 } // namespace
 
@@ -89,12 +87,8 @@ void frmPubReminders::sbt_Click(int index)
     const auto days = ReminderSettingsFile::parseDays(txtAheadDays->text());
     // The days matter only while ahead reminders are on; a box left empty then keeps the last ones.
     if (!days && cbxAhead->isChecked()) {
-        const QString key = QStringLiteral("REMINDER DAYS");
-        QString text = m_program.message(key);
-        // A tips.dll from an older Kronvel lacks the key; the shipped one has it.
-        if (text.isEmpty())
-            text = ProfileFile::readText(shippedTips, QStringLiteral("Message & Text"), key);
-        m_program.boxes().show(this, text, MessageBoxes::Icon::Warning);
+        m_program.boxes().show(
+            this, m_program.message(QStringLiteral("REMINDER DAYS")), MessageBoxes::Icon::Warning);
         txtAheadDays->setFocus();
         txtAheadDays->selectAll();
         return;

@@ -21,11 +21,11 @@ namespace {
 void exportTable(
     QWidget& window, Program& program, const WorkListModel& list, std::optional<ReportPeriod> period)
 {
-    const QChar separator(0);
+    const QString section = QStringLiteral("frmPubWorkTime");
     const QString destination = program.profileShell().saveFileDialog(&window,
-        period ? QStringLiteral("Export Report") : QStringLiteral("Export Works"), QString(),
-        u"CSV Files (*.csv)" % separator % u"*.csv" % separator % u"JSON Files (*.json)" % separator
-            % u"*.json",
+        program.text(
+            section, period ? QStringLiteral("ExportReportTitle") : QStringLiteral("ExportWorksTitle")),
+        QString(), ProfileShell::filterFromText(program.text(section, QStringLiteral("ExportFilter"))),
         QString(), QStringLiteral("csv"));
     if (destination.isEmpty())
         return;

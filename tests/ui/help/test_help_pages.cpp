@@ -58,6 +58,26 @@ private Q_SLOTS:
         QCOMPARE(builtInPages(), shipped);
     }
 
+    // The German pages say the same: each English page has one, built in, with the same sections
+    // and the same links.
+    void germanPagesMatchTheEnglish()
+    {
+        const QString german = QStringLiteral(":/shipped-de/help/");
+        QCOMPARE(
+            QDir(german).entryList({ QStringLiteral("*.html") }, QDir::Files, QDir::Name), builtInPages());
+        static const QRegularExpression marks(QStringLiteral("(?:id|href)=\"[^\"]*\""));
+        for (const QString& page : builtInPages()) {
+            QFile file(german + page);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QStringList english, translated;
+            for (const QRegularExpressionMatch& match : marks.globalMatch(readPage(page)))
+                english << match.captured();
+            for (const QRegularExpressionMatch& match : marks.globalMatch(QString::fromUtf8(file.readAll())))
+                translated << match.captured();
+            QVERIFY2(translated == english, qPrintable(page));
+        }
+    }
+
     void contentsListNamesExistingPages()
     {
         const QStringList pages = builtInPages();
