@@ -12,6 +12,9 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libical-dev pkg-config xvfb xauth fonts-dejavu-core
   openbox trayer xdotool clang libclang-rt-14-dev llvm-14 clang-format dbus dunst imagemagick
   at-spi2-core python3-pyatspi)
+# The accessibility bus's GObject bindings and xprop: the soak run with changes made outside
+# Kronvel reads the window's list on the bus (scripts/soak_outside_changes.sh).
+packages+=(python3-gi gir1.2-atspi-2.0 x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

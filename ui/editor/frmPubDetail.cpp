@@ -2,6 +2,7 @@
 
 #include "FormLoader.h"
 #include "Vantric.h"
+#include "components/TextLineFile.h"
 #include "components/ui/InterfaceTexts.h"
 #include "models/EventInput.h"
 #include "models/EventListModel.h"
@@ -104,8 +105,8 @@ void frmPubDetail::Form_Load()
     setPickers(m_program.now());
     txtEvent->clear();
     optPas->setChecked(true);
-    m_row = -1;
     m_newMode = false;
+    m_editedName.clear();
     fitToCloseButton();
 }
 
@@ -122,7 +123,7 @@ bool frmPubDetail::setUpModify(int row)
         return false;
     Form_Load();
     const EventListModel::Event& event = m_model.event(row);
-    m_row = row;
+    m_editedName = event.name;
     setWindowTitle(
         m_program.text(section, QStringLiteral("ModifyCaption")).replace(QStringLiteral("%1"), event.name));
     txtEvent->setText(event.name);
@@ -154,7 +155,7 @@ bool frmPubDetail::isNewMode() const
 void frmPubDetail::setNewMode()
 {
     m_newMode = true;
-    m_row = -1;
+    m_editedName.clear();
     setWindowTitle(m_program.text(section, QStringLiteral("NewCaption")));
 }
 
@@ -183,7 +184,9 @@ void frmPubDetail::sbt_Click(int index)
 bool frmPubDetail::validate()
 {
     const EventInput input { cleanEventName(txtEvent->text()), optPas->isChecked(), enteredMoment() };
-    const EventProblem problem = checkEventInput(input, m_program.now(), m_model, editedRow());
+    EventProblem problem = checkEventInput(input, m_program.now(), m_model, editedRow());
+    if (problem == EventProblem::None && takenInFile(input.name))
+        problem = EventProblem::EventExists;
     if (problem == EventProblem::None)
         return true;
     QString text;
@@ -208,6 +211,22 @@ bool frmPubDetail::validate()
     }
     m_program.boxes().show(this, text, MessageBoxes::Icon::Information);
     focus->setFocus();
+    return false;
+}
+
+bool frmPubDetail::takenInFile(const QString& name) const
+{
+    // A line written outside Kronvel a moment ago is in the file before it is in the list.
+    const QString key = name.trimmed().toCaseFolded();
+    if (!m_editedName.isEmpty() && m_editedName.trimmed().toCaseFolded() == key)
+        return false; // a changed event keeps its own name
+    const auto lines = TextLineFile::readLines(m_program.eventsFile().path());
+    if (!lines)
+        return false;
+    for (const EventRecord& event : EventsFile::eventsOf(*lines, m_program.now())) {
+        if (event.name.trimmed().toCaseFolded() == key)
+            return true;
+    }
     return false;
 }
 
@@ -257,8 +276,9 @@ int frmPubDetail::editedRow() const
 {
     if (isNewMode())
         return -1;
-    if (m_row >= 0 && m_row < m_model.rowCount())
-        return m_row;
+    // -1 when the event went outside Kronvel meanwhile: the change is then saved as new.
+    if (!m_editedName.isEmpty())
+        return m_model.findName(m_editedName);
     // Captioned for a change from outside: the list's selected row is the one changed.
     return m_list.currentRow();
 }

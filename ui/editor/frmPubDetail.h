@@ -50,6 +50,7 @@ private:
     void Form_Load();
     void sbt_Click(int index);
     bool validate();
+    bool takenInFile(const QString& name) const;
     bool save();
     void setPickers(const Moment& moment);
     Moment enteredMoment() const;
@@ -61,8 +62,10 @@ private:
     EventListModel& m_model;
     ReportList& m_list;
     std::function<void()> m_writeCountText;
-    int m_row = -1; // the row being changed in modify mode
     bool m_newMode = false;
+    // The event being changed in modify mode, by name: a reload of changes made outside
+    // Kronvel can move or remove rows while the dialog is open.
+    QString m_editedName;
 
     QLabel* lblEvent = nullptr;
     QLineEdit* txtEvent = nullptr;

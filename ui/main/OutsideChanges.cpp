@@ -19,9 +19,14 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace {
+
+// Each file followed, for finding out what a synchronising tool did to the folder; off
+// unless QT_LOGGING_RULES="kronvel.outside.info=true".
+Q_LOGGING_CATEGORY(outsideLog, "kronvel.outside", QtWarningMsg)
 
 // A box that waits for an answer inside a command: the command still holds rows by number.
 bool boxOpen()
@@ -81,6 +86,7 @@ void OutsideChanges::followPending()
             m_window.applyTexts();
         if (auto* workTime = m_window.findChild<frmPubWorkTime*>())
             workTime->followOutsideChange(name);
+        qCInfo(outsideLog, "followed %s", qUtf8Printable(name));
         Q_EMIT followed(name);
     }
 }
@@ -122,6 +128,7 @@ void OutsideChanges::reloadSettings()
 
 void OutsideChanges::tellConflictCopies(const QStringList& fileNames)
 {
+    qCInfo(outsideLog, "conflict copies %s", qUtf8Printable(fileNames.join(u' ')));
     QString text = TextSet::readText(m_window.program().filePath(DataFileName::tips),
         QStringLiteral("frmPubMain"), QStringLiteral("ConflictCopy"));
     m_window.panel(1).setText(text.replace(QStringLiteral("%1"), fileNames.join(QStringLiteral(", "))));

@@ -74,6 +74,8 @@ private Q_SLOTS:
     void failingWriteOfChangeLosesNothing_data();
     void failingWriteOfChangeLosesNothing();
     void openNewRunsModal();
+    void fileChangedOutsideWhileOpen_data();
+    void fileChangedOutsideWhileOpen();
 };
 
 void TestEditorDialog::loadStateAndTexts()
@@ -457,6 +459,62 @@ void TestEditorDialog::openNewRunsModal()
     QCOMPARE(f.dialog->openNew(), int(QDialog::Accepted));
     QVERIFY(sawDialog);
     QCOMPARE(f.listNames().constLast(), QStringLiteral("From the menu"));
+}
+
+void TestEditorDialog::fileChangedOutsideWhileOpen_data()
+{
+    QTest::addColumn<QString>("edited"); // empty: a new event
+    QTest::addColumn<QString>("gone"); // removed outside and reloaded while the editor is open
+    QTest::addColumn<QString>("added"); // appended outside a moment ago, not listed yet
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("saved"); // empty: refused, the file left as it was
+    const QString party = QStringLiteral("Party\t2020/01/01 00:00:00");
+    const QString anniversary = QStringLiteral("Anniversary\t2010/01/01 12:00:00");
+    QTest::newRow("the row above the changed one gone")
+        << QStringLiteral("Wedding") << QStringLiteral("Birthday") << QString()
+        << QStringLiteral("Anniversary") << QStringList { threeEvents[2], anniversary };
+    QTest::newRow("the changed event itself gone: saved as new")
+        << QStringLiteral("Wedding") << QStringLiteral("Wedding") << QString()
+        << QStringLiteral("Anniversary") << QStringList { threeEvents[0], threeEvents[2], anniversary };
+    QTest::newRow("a new name just written outside")
+        << QString() << QString() << party << QStringLiteral(" PARTY") << QStringList();
+    QTest::newRow("changed into a name just written outside")
+        << QStringLiteral("Wedding") << QString() << party << QStringLiteral("party") << QStringList();
+}
+
+void TestEditorDialog::fileChangedOutsideWhileOpen()
+{
+    QFETCH(QString, edited);
+    QFETCH(QString, gone);
+    QFETCH(QString, added);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, saved);
+    EditorFixture f(threeEvents);
+    edited.isEmpty() ? f.openNew() : f.openModify(edited);
+    QStringList lines = threeEvents;
+    if (!gone.isEmpty()) {
+        lines.removeIf([&](const QString& line) { return line.startsWith(gone + u'\t'); });
+        f.model.removeEvent(f.model.findName(gone));
+    }
+    if (!added.isEmpty())
+        lines << added;
+    QFile file(f.eventsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QString(lines.join(u'\n') + u'\n').toUtf8());
+    file.close();
+
+    retype(f.txtEvent(), typed);
+    f.clock.advance(10);
+    click(f.button(1));
+    if (saved.isEmpty()) {
+        QCOMPARE(
+            f.lastBox(), u'\'' + typed.trimmed() + u"' " + f.program->message(QStringLiteral("EVENT EXIST")));
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(f.fileLines(), lines);
+    } else {
+        QVERIFY(f.boxes.shown().isEmpty());
+        QCOMPARE(f.fileLines(), saved);
+    }
 }
 
 QTEST_MAIN(TestEditorDialog)
