@@ -21,6 +21,8 @@ private Q_SLOTS:
     void borders();
     void raisedShowsAtTheNextRedraw();
     void smallSizeBecomes150Twips();
+    void sizeHintShowsTheCaptionOnOneLine_data();
+    void sizeHintShowsTheCaptionOnOneLine();
 
 private:
     static QPalette distinctPalette();
@@ -289,6 +291,65 @@ void TestVantricFace::smallSizeBecomes150Twips()
     QCOMPARE(b->size(), QSize(expected, expected));
     b->resize(5, 40);
     QCOMPARE(b->size(), QSize(expected, 40));
+}
+
+void TestVantricFace::sizeHintShowsTheCaptionOnOneLine_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("position"); // -1 for no picture
+    for (const QString& caption : { QStringLiteral("Save && Close"),
+             QStringLiteral("Speichern && Schlie\u00dfen"), QStringLiteral("&Home Page") }) {
+        for (const auto& [family, points] :
+            { std::pair(QStringLiteral("DejaVu Sans"), 9), std::pair(QStringLiteral("DejaVu Serif"), 15),
+                std::pair(QStringLiteral("Nimbus Sans"), 11) }) {
+            for (int position : { -1, 0, 1, 2, 3 })
+                QTest::addRow(
+                    "%s %s %d pt, picture %d", qPrintable(caption), qPrintable(family), points, position)
+                    << caption << family << points << position;
+        }
+    }
+}
+
+void TestVantricFace::sizeHintShowsTheCaptionOnOneLine()
+{
+    // The hint is the face on which the caption as drawn stays on one line, picture and
+    // caption apart inside the inner rectangle; without a picture, a pixel less wraps it.
+    QFETCH(QString, caption);
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(int, position);
+    Vantric b;
+    b.setFont(QFont(family, points));
+    b.SetCaption(caption);
+    if (position >= 0) {
+        b.SetPictureSize(Orvane::sizeCustom);
+        b.SetPictureWidth(24);
+        b.SetPictureHeight(20);
+        b.SetPicturePosition(static_cast<Orvane::GB_PIC_POSITION>(position));
+        b.SetPicture(solid(QSize(8, 8), red));
+    }
+    const int oneLine = QFontMetrics(b.font()).height();
+    const QSize hint = b.sizeHint();
+    b.resize(hint);
+    b.Refresh(); // a hidden button lays out again at its next redraw
+    const FaceRect cap = b.captionRect();
+    QCOMPARE(cap.height(), oneLine);
+    QVERIFY(
+        cap.left >= 4 && cap.top >= 4 && cap.right <= hint.width() - 4 && cap.bottom <= hint.height() - 4);
+    if (position >= 0) {
+        const FaceRect pic = b.pictureRect();
+        QVERIFY(pic.left >= 4 && pic.top >= 4 && pic.right <= hint.width() - 4
+            && pic.bottom <= hint.height() - 4);
+        const bool apart = pic.right <= cap.left || cap.right <= pic.left || pic.bottom <= cap.top
+            || cap.bottom <= pic.top;
+        QVERIFY(apart);
+    } else {
+        b.resize(hint - QSize(1, 0));
+        b.Refresh();
+        QVERIFY(b.captionRect().height() > oneLine);
+    }
 }
 
 QTEST_MAIN(TestVantricFace)
