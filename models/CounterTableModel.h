@@ -42,6 +42,10 @@ public:
     // The row's text colour; no value follows the list's own text colour.
     void setRowColour(int row, std::optional<QColor> colour);
 
+    // The counted row with the most seconds (either side of zero), whose counts are the
+    // longest in every unit; -1 when no row is counted.
+    int widestCountRow() const;
+
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
     int firstCounter() const { return int(m_textColumns.size()); }

@@ -74,6 +74,38 @@ void ReportList::setCurrentRow(int row)
     selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
 }
 
+QList<int> ReportList::rowsOnScreen() const
+{
+    QList<int> rows;
+    const int first = indexAt(QPoint(0, 0)).row();
+    if (first < 0)
+        return rows;
+    int last = indexAt(QPoint(0, viewport()->height() - 1)).row();
+    if (last < 0)
+        last = rowCount() - 1;
+    for (int row = first; row <= last; ++row)
+        rows << row;
+    return rows;
+}
+
+void ReportList::widenToContents(int firstColumn, const QList<int>& rows)
+{
+    if (!model())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int column = std::max(0, firstColumn); column < model()->columnCount(); ++column) {
+        int needed = header()->sectionSizeHint(column);
+        for (int row : rows) {
+            const QModelIndex index = model()->index(row, column);
+            if (index.isValid())
+                needed = std::max(needed, itemDelegateForIndex(index)->sizeHint(option, index).width());
+        }
+        if (columnWidth(column) < needed)
+            setColumnWidth(column, needed);
+    }
+}
+
 void ReportList::selectAllRows()
 {
     if (model() && rowCount() > 0)

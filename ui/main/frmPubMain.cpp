@@ -240,6 +240,7 @@ void frmPubMain::writeCountText()
 void frmPubMain::applyListStyle()
 {
     ApplyListStyle(*m_lsv, *m_events, m_program.settings());
+    widenColumns(); // for the list's font and the rows now listed
 }
 
 void frmPubMain::applySettings()
@@ -282,6 +283,8 @@ void frmPubMain::tim_Timer()
         m_events->setDecimals(decimals);
     }
     m_events->refreshAll(m_program.now());
+    // A count that grew a digit widens its column; only the rows on screen are measured.
+    m_lsv->widenToContents(m_events->firstCounter(), m_lsv->rowsOnScreen());
 }
 
 void frmPubMain::timNow_Timer()
@@ -486,6 +489,16 @@ void frmPubMain::layOutList()
         if (layout.columns[column])
             m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], d));
     }
+    widenColumns();
+}
+
+void frmPubMain::widenColumns()
+{
+    // The widths above are the least: a larger font or scale, or a longer count, widens a
+    // column to its header and to the counts on screen and the longest counts of all. The
+    // names share what is left, as they always have, showing at least their header.
+    m_lsv->widenToContents(0, {});
+    m_lsv->widenToContents(1, m_lsv->rowsOnScreen() << m_events->widestCountRow());
 }
 
 void frmPubMain::mouseMoveEvent(QMouseEvent* event)
