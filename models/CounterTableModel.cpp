@@ -88,13 +88,13 @@ QString CounterTableModel::cellText(int row, int column) const
     return unitText(unitAmount(*seconds, unit), *decimals, m_locale);
 }
 
-int CounterTableModel::widestCountRow() const
+int CounterTableModel::widestCountRow(int first, int last) const
 {
     // More seconds never give fewer digits; a minus sign makes an equal count wider.
     int widest = -1;
     qint64 most = -1;
     bool negative = false;
-    for (int row = 0; row < rowCount(); ++row) {
+    for (int row = std::max(0, first); row <= std::min(last, rowCount() - 1); ++row) {
         const auto seconds = countedSeconds(row);
         if (!seconds)
             continue;

@@ -76,14 +76,13 @@ void ReportList::setCurrentRow(int row)
 
 QList<int> ReportList::rowsOnScreen() const
 {
+    // Counted from the viewport's height, so a list not laid out yet gives a page, not all rows.
     QList<int> rows;
-    const int first = indexAt(QPoint(0, 0)).row();
-    if (first < 0)
+    const QModelIndex first = indexAt(QPoint(0, 0));
+    if (!first.isValid())
         return rows;
-    int last = indexAt(QPoint(0, viewport()->height() - 1)).row();
-    if (last < 0)
-        last = rowCount() - 1;
-    for (int row = first; row <= last; ++row)
+    const int perPage = viewport()->height() / std::max(1, rowHeight(first)) + 1;
+    for (int row = first.row(); row < std::min(rowCount(), first.row() + perPage); ++row)
         rows << row;
     return rows;
 }

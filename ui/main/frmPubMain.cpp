@@ -283,8 +283,10 @@ void frmPubMain::tim_Timer()
         m_events->setDecimals(decimals);
     }
     m_events->refreshAll(m_program.now());
-    // A count that grew a digit widens its column; only the rows on screen are measured.
-    m_lsv->widenToContents(m_events->firstCounter(), m_lsv->rowsOnScreen());
+    // A count that grew a digit widens its column: the longest count on screen is measured.
+    if (const QList<int> shown = m_lsv->rowsOnScreen(); !shown.isEmpty())
+        m_lsv->widenToContents(
+            m_events->firstCounter(), { m_events->widestCountRow(shown.first(), shown.last()) });
 }
 
 void frmPubMain::timNow_Timer()

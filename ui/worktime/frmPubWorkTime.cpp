@@ -206,8 +206,10 @@ void frmPubWorkTime::tim_Timer()
         m_works->setDecimals(decimals);
     }
     m_works->refreshStarted(m_program.now());
-    // A count that grew a digit widens its column; only the rows on screen are measured.
-    m_lsv->widenToContents(m_works->firstCounter(), m_lsv->rowsOnScreen());
+    // A count that grew a digit widens its column: the longest count on screen is measured.
+    if (const QList<int> shown = m_lsv->rowsOnScreen(); !shown.isEmpty())
+        m_lsv->widenToContents(
+            m_works->firstCounter(), { m_works->widestCountRow(shown.first(), shown.last()) });
 }
 
 void frmPubWorkTime::sbt_Click(int index)
