@@ -109,7 +109,8 @@ void frmPubWorkTime::load()
     m_buttonRow.clear();
     for (const Vantric* button : sbt)
         m_buttonRow << (button ? button->geometry() : QRect());
-    const int buttonsEnd = sbt[8] ? sbt[8]->geometry().right() + sbt[0]->x() : 0;
+    // The last button's right edge and the margin the first keeps on the left.
+    const int buttonsEnd = sbt[8] ? sbt[8]->x() + sbt[8]->width() + sbt[0]->x() : 0;
     if (width() < buttonsEnd)
         ScreenFit::resizeWithin(*this, QSize(buttonsEnd, height()));
     layOutList();
