@@ -32,7 +32,8 @@ QSize frameAllowance(const QWidget& window)
     return { 2 * border, style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window) + 2 * border };
 }
 
-// The window's inner size that leaves its frame on the screen's free area; none off screen.
+// The largest inner size that keeps the window and its frame on the screen's free area;
+// none while the window has no screen.
 std::optional<QSize> room(const QWidget& window)
 {
     const QScreen* screen = window.screen();
