@@ -27,6 +27,16 @@ FaceRect measure(const QString& caption, const QFont& font, const FaceRect& star
     return { start.left, start.top, start.left + extent.width() + 2 * m, start.top + extent.height() };
 }
 
+QSize oneLine(const QString& caption, const QFont& font)
+{
+    // Measured as measure measures, but from the left edge, where no centring rounds the
+    // extent up a pixel: a start this wide wraps nothing, a pixel narrower wraps.
+    const int fromLeft = (flags & ~Qt::AlignHCenter) | Qt::AlignLeft;
+    const QRect extent
+        = QFontMetrics(font).boundingRect(QRect(0, 0, unbounded, unbounded), fromLeft, caption);
+    return { extent.width() + 2 * margin(font), extent.height() };
+}
+
 void draw(
     QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect, const QColor& color)
 {

@@ -5,6 +5,7 @@
 class QColor;
 class QFont;
 class QPainter;
+class QSize;
 class QString;
 
 // The caption as the button measures and draws it: word-wrapped, centred line by line, a margin
@@ -12,6 +13,9 @@ class QString;
 namespace Orvane::CaptionText {
 
 FaceRect measure(const QString& caption, const QFont& font, const FaceRect& start);
+// The caption rectangle's size with the caption on one line: what measure needs as its start
+// width for the caption not to wrap.
+QSize oneLine(const QString& caption, const QFont& font);
 void draw(
     QPainter& painter, const QString& caption, const QFont& font, const FaceRect& rect, const QColor& color);
 

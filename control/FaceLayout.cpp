@@ -7,6 +7,9 @@ namespace Orvane {
 namespace {
 
 constexpr qint64 gap = 4;
+// innerRect lies 4 pixels inside the face on the left and top, 3 inside the last pixel on the
+// right and bottom: 8 pixels across and down are border band.
+constexpr int borderBand = 8;
 
 bool fits(qint64 v)
 {
@@ -112,6 +115,31 @@ bool FaceLayout::layout(const Input& in, const Measure& measure)
     captionRect = caption.narrow();
     pictureRect = picture.narrow();
     return true;
+}
+
+QSize FaceLayout::fullSize(const Input& in, const QSize& caption)
+{
+    const QSize picture(qMax(0, in.pictureWidth), qMax(0, in.pictureHeight));
+    QSize inner = caption;
+    if (in.hasPicture && !in.hasCaption) {
+        inner = picture;
+    } else if (in.hasPicture) {
+        switch (in.picturePosition) {
+        case 0:
+        case 3: // above or below the caption
+            inner
+                = { qMax(caption.width(), picture.width()), caption.height() + int(gap) + picture.height() };
+            break;
+        case 1:
+        case 2: // beside the caption
+            inner
+                = { caption.width() + int(gap) + picture.width(), qMax(caption.height(), picture.height()) };
+            break;
+        default: // the caption alone is placed
+            break;
+        }
+    }
+    return inner + QSize(borderBand, borderBand);
 }
 
 } // namespace Orvane

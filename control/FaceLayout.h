@@ -2,6 +2,7 @@
 
 #include "FaceRect.h"
 
+#include <QSize>
 #include <QtGlobal>
 
 #include <functional>
@@ -30,6 +31,10 @@ public:
 
     // False, with the rectangles unchanged, when the arithmetic leaves 32 bits.
     bool layout(const Input& input, const Measure& measure);
+    // The smallest face (width and height of Input ignored) on which layout places picture and
+    // a caption of captionSize (empty for none) side by side as the position asks, both whole,
+    // inside the border band around innerRect.
+    static QSize fullSize(const Input& input, const QSize& captionSize);
 
     FaceRect clientRect;
     FaceRect innerRect;

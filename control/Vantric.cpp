@@ -157,7 +157,17 @@ FaceRect Vantric::pictureRect() const
 
 QSize Vantric::sizeHint() const
 {
-    return QSize(75, 25);
+    // The face that shows the caption on one line, and the picture whole beside it.
+    FaceLayout::Input in;
+    in.hasPicture = !d->picture.isNull();
+    in.hasCaption = !d->caption.isEmpty();
+    if (!in.hasPicture && !in.hasCaption)
+        return QSize(75, 25);
+    in.picturePosition = d->picturePosition;
+    in.pictureWidth = d->pictureWidth;
+    in.pictureHeight = d->pictureHeight;
+    const QSize caption = in.hasCaption ? CaptionText::oneLine(d->caption, font()) : QSize();
+    return FaceLayout::fullSize(in, caption);
 }
 
 void Vantric::changeEvent(QEvent* event)
@@ -165,6 +175,9 @@ void Vantric::changeEvent(QEvent* event)
     // A change of what the container lends (font, colours) redraws the face.
     switch (event->type()) {
     case QEvent::FontChange:
+        updateGeometry(); // a new size hint
+        Refresh();
+        break;
     case QEvent::PaletteChange:
     case QEvent::ParentChange:
     case QEvent::EnabledChange:

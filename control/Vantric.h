@@ -114,6 +114,7 @@ public:
     bool isHovering() const;
     Orvane::FaceRect captionRect() const;
     Orvane::FaceRect pictureRect() const;
+    // The size that shows the caption on one line and the picture whole, at the face font.
     QSize sizeHint() const override;
 
 Q_SIGNALS:

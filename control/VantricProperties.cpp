@@ -149,6 +149,7 @@ void Vantric::SetCaption(const QString& value)
     d->caption = value;
     updateShortcuts();
     changed("Caption");
+    updateGeometry(); // a new size hint
     Refresh();
 }
 
@@ -161,6 +162,7 @@ void Vantric::SetPicturePosition(GB_PIC_POSITION value)
 {
     d->picturePosition = value;
     changed("PicturePosition");
+    updateGeometry(); // a new size hint
     Refresh();
 }
 
@@ -176,6 +178,7 @@ void Vantric::SetPicture(const Orvane::Picture& value)
     if (d->pictureSize == sizeDefault)
         applyPictureSizeRule();
     changed("Picture");
+    updateGeometry(); // a new size hint
     Refresh();
 }
 
@@ -188,6 +191,7 @@ void Vantric::SetPictureWidth(qint32 value)
 {
     d->pictureWidth = value;
     changed("PictureWidth");
+    updateGeometry(); // a new size hint
     Refresh();
 }
 
@@ -200,6 +204,7 @@ void Vantric::SetPictureHeight(qint32 value)
 {
     d->pictureHeight = value;
     changed("PictureHeight");
+    updateGeometry(); // a new size hint
     Refresh();
 }
 

@@ -88,6 +88,26 @@ QString CounterTableModel::cellText(int row, int column) const
     return unitText(unitAmount(*seconds, unit), *decimals, m_locale);
 }
 
+int CounterTableModel::widestCountRow(int first, int last) const
+{
+    // More seconds never give fewer digits; a minus sign makes an equal count wider.
+    int widest = -1;
+    qint64 most = -1;
+    bool negative = false;
+    for (int row = std::max(0, first); row <= std::min(last, rowCount() - 1); ++row) {
+        const auto seconds = countedSeconds(row);
+        if (!seconds)
+            continue;
+        const qint64 size = *seconds < 0 ? -*seconds : *seconds;
+        if (size > most || (size == most && *seconds < 0 && !negative)) {
+            most = size;
+            negative = *seconds < 0;
+            widest = row;
+        }
+    }
+    return widest;
+}
+
 CounterTableModel::SortKey CounterTableModel::sortKey(int row, int column) const
 {
     if (column >= firstCounter())

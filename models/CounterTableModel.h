@@ -9,6 +9,7 @@
 #include <QVector>
 #include <array>
 #include <functional>
+#include <limits>
 #include <optional>
 
 // A list of records shown as a few text columns followed by seven counters, "Years" to
@@ -41,6 +42,10 @@ public:
     void setLocale(const QLocale& locale);
     // The row's text colour; no value follows the list's own text colour.
     void setRowColour(int row, std::optional<QColor> colour);
+
+    // The counted row from first to last with the most seconds (either side of zero), whose
+    // counts are the longest in every unit; -1 when none of them is counted.
+    int widestCountRow(int first = 0, int last = std::numeric_limits<int>::max()) const;
 
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 using Orvane::FaceRect;
+using namespace Qt::StringLiterals;
 
 class TestVantricFace : public QObject
 {
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void borders();
     void raisedShowsAtTheNextRedraw();
     void smallSizeBecomes150Twips();
+    void sizeHintShowsTheCaptionOnOneLine_data();
+    void sizeHintShowsTheCaptionOnOneLine();
 
 private:
     static QPalette distinctPalette();
@@ -289,6 +292,39 @@ void TestVantricFace::smallSizeBecomes150Twips()
     QCOMPARE(b->size(), QSize(expected, expected));
     b->resize(5, 40);
     QCOMPARE(b->size(), QSize(expected, 40));
+}
+
+void TestVantricFace::sizeHintShowsTheCaptionOnOneLine_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QFont>("font");
+    for (const QString& caption : { u"Save && Close"_s, u"Speichern && Schließen"_s, u"&Home Page"_s }) {
+        for (const QFont& font :
+            { QFont(u"DejaVu Sans"_s, 9), QFont(u"DejaVu Serif"_s, 15), QFont(u"Nimbus Sans"_s, 11) })
+            QTest::addRow("%s %d pt", qPrintable(caption + u' ' + font.family()), font.pointSize())
+                << caption << font;
+    }
+}
+
+void TestVantricFace::sizeHintShowsTheCaptionOnOneLine()
+{
+    // On a face of the hint the caption stays on one line inside the inner rectangle; a pixel
+    // less wraps it.
+    QFETCH(QString, caption);
+    QFETCH(QFont, font);
+    Vantric b;
+    b.setFont(font);
+    b.SetCaption(caption);
+    const QSize hint = b.sizeHint();
+    b.resize(hint);
+    b.Refresh(); // a hidden button lays out again at its next redraw
+    const FaceRect cap = b.captionRect();
+    QCOMPARE(cap.height(), QFontMetrics(font).height());
+    QVERIFY(
+        cap.left >= 4 && cap.right <= hint.width() - 4 && cap.top >= 4 && cap.bottom <= hint.height() - 4);
+    b.resize(hint - QSize(1, 0));
+    b.Refresh();
+    QVERIFY(b.captionRect().height() > cap.height());
 }
 
 QTEST_MAIN(TestVantricFace)

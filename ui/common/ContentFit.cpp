@@ -1,5 +1,7 @@
 #include "ui/common/ContentFit.h"
 
+#include "ui/common/ScreenFit.h"
+
 #include <QAbstractButton>
 #include <QFrame>
 #include <QGroupBox>
@@ -27,16 +29,9 @@ QSize neededSize(const QWidget& widget)
     const auto* button = qobject_cast<const QAbstractButton*>(&widget);
     if (button && !button->text().isEmpty())
         return button->sizeHint();
-    // A Vantric (known by its Caption, as the forms know it): the caption on one line, with
-    // the margin of one average character each side and the border the face draws.
-    const QString caption = widget.property("Caption").toString();
-    if (!caption.isEmpty()) {
-        const QFontMetrics metrics = widget.fontMetrics();
-        const int border = 2;
-        return { metrics.horizontalAdvance(QString(caption).remove(u'&')) + 2 * metrics.averageCharWidth()
-                + 2 * border,
-            metrics.height() + 2 * border };
-    }
+    // A Vantric (known by its Caption, as the forms know it) measures its own face.
+    if (!widget.property("Caption").toString().isEmpty())
+        return widget.sizeHint();
     return {};
 }
 
@@ -69,22 +64,31 @@ namespace ContentFit {
 
 void stretchToTexts(QWidget& window)
 {
-    const QList<QWidget*> placed = placedChildren(window);
+    const QList<QWidget*> placed = placedChildren(ScreenFit::placingArea(window));
+    const auto scaled = [](int value, double factor) { return int(value * factor + 0.999); };
+    const auto designOf = [](const QWidget* child) { return child->property(designGeometry).toRect(); };
     double across = 1.0;
-    double down = 1.0;
     for (QWidget* child : placed) {
         if (!child->property(designGeometry).isValid())
             child->setProperty(designGeometry, child->geometry());
-        const QRect design = child->property(designGeometry).toRect();
-        const QSize needed = neededSize(*child);
-        if (design.width() > 0 && needed.width() > design.width())
-            across = std::max(across, double(needed.width()) / design.width());
-        if (design.height() > 0 && needed.height() > design.height())
-            down = std::max(down, double(needed.height()) / design.height());
+        const QRect design = designOf(child);
+        const int needed = neededSize(*child).width();
+        if (design.width() > 0 && needed > design.width())
+            across = std::max(across, double(needed) / design.width());
     }
-    const auto scaled = [](int value, double factor) { return int(value * factor + 0.999); };
+    // Down after across: a wrapped text needs the fewer lines, the wider it becomes.
+    double down = 1.0;
     for (QWidget* child : placed) {
-        const QRect design = child->property(designGeometry).toRect();
+        const QRect design = designOf(child);
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const int needed = label && label->wordWrap() && !label->text().isEmpty()
+            ? label->heightForWidth(scaled(design.width(), across))
+            : neededSize(*child).height();
+        if (design.height() > 0 && needed > design.height())
+            down = std::max(down, double(needed) / design.height());
+    }
+    for (QWidget* child : placed) {
+        const QRect design = designOf(child);
         child->setGeometry(scaled(design.x(), across), scaled(design.y(), down),
             scaled(design.width(), across), scaled(design.height(), down));
     }

@@ -74,6 +74,37 @@ void ReportList::setCurrentRow(int row)
     selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
 }
 
+QList<int> ReportList::rowsOnScreen() const
+{
+    // Counted from the viewport's height, so a list not laid out yet gives a page, not all rows.
+    QList<int> rows;
+    const QModelIndex first = indexAt(QPoint(0, 0));
+    if (!first.isValid())
+        return rows;
+    const int perPage = viewport()->height() / std::max(1, rowHeight(first)) + 1;
+    for (int row = first.row(); row < std::min(rowCount(), first.row() + perPage); ++row)
+        rows << row;
+    return rows;
+}
+
+void ReportList::widenToContents(int firstColumn, const QList<int>& rows)
+{
+    if (!model())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int column = std::max(0, firstColumn); column < model()->columnCount(); ++column) {
+        int needed = header()->sectionSizeHint(column);
+        for (int row : rows) {
+            const QModelIndex index = model()->index(row, column);
+            if (index.isValid())
+                needed = std::max(needed, itemDelegateForIndex(index)->sizeHint(option, index).width());
+        }
+        if (columnWidth(column) < needed)
+            setColumnWidth(column, needed);
+    }
+}
+
 void ReportList::selectAllRows()
 {
     if (model() && rowCount() > 0)

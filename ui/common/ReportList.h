@@ -26,6 +26,13 @@ public:
     // Shows the sort marker on one column, pointing up for ascending; -1 shows none.
     void showSortMarker(int column, Qt::SortOrder order);
 
+    // The rows on screen, top to bottom.
+    QList<int> rowsOnScreen() const;
+    // Widens each column from firstColumn on that is too narrow for its header or for its
+    // cells in rows, so those show whole; the list scrolls across when the columns no longer
+    // fit. Columns are never narrowed.
+    void widenToContents(int firstColumn, const QList<int>& rows);
+
     // Font and colours; each one that is not given (an empty name) keeps what the list had.
     void applyFontAndColours(const QString& fontName, std::optional<double> pointSize,
         const std::optional<QColor>& back, const std::optional<QColor>& text);

@@ -1,6 +1,7 @@
 #include "ui/common/TwipsPlacing.h"
 
 #include "platform/Twips.h"
+#include "ui/common/ScreenFit.h"
 
 #include <QRect>
 #include <QWidget>
@@ -28,8 +29,7 @@ void fitAround(QWidget& dialog, const QRect& area, int marginTwips)
 {
     const QSize wanted(area.x() + area.width() + across(dialog, marginTwips),
         area.y() + area.height() + down(dialog, marginTwips));
-    if (dialog.size() != wanted || dialog.minimumSize() != wanted || dialog.maximumSize() != wanted)
-        dialog.setFixedSize(wanted);
+    ScreenFit::fixSize(dialog, wanted);
 }
 
 } // namespace TwipsPlacing

@@ -14,7 +14,7 @@ void place(QWidget* control, const QString& name, const QRect& twips);
 int across(const QWidget& widget, int twips);
 int down(const QWidget& widget, int twips);
 // Fixes a dialog's size so that it reaches marginTwips beyond the right and bottom edges of
-// area, the geometry (in pixels) of the control it is sized around.
+// area, the geometry (in pixels) of the control it is sized around; within the screen (ScreenFit).
 void fitAround(QWidget& dialog, const QRect& area, int marginTwips);
 
 } // namespace TwipsPlacing

@@ -241,6 +241,7 @@ void frmPubMain::writeCountText()
 void frmPubMain::applyListStyle()
 {
     ApplyListStyle(*m_lsv, *m_events, m_program.settings());
+    widenColumns(); // for the list's font and the rows now listed
 }
 
 void frmPubMain::applySettings()
@@ -283,6 +284,10 @@ void frmPubMain::tim_Timer()
         m_events->setDecimals(decimals);
     }
     m_events->refreshAll(m_program.now());
+    // A count that grew a digit widens its column: the longest count on screen is measured.
+    if (const QList<int> shown = m_lsv->rowsOnScreen(); !shown.isEmpty())
+        m_lsv->widenToContents(
+            m_events->firstCounter(), { m_events->widestCountRow(shown.first(), shown.last()) });
 }
 
 void frmPubMain::timNow_Timer()
@@ -487,6 +492,16 @@ void frmPubMain::layOutList()
         if (layout.columns[column])
             m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], d));
     }
+    widenColumns();
+}
+
+void frmPubMain::widenColumns()
+{
+    // The widths above are the least: a larger font or scale, or a longer count, widens a
+    // column to its header and to the counts on screen and the longest counts of all. The
+    // names share what is left, as they always have, showing at least their header.
+    m_lsv->widenToContents(0, {});
+    m_lsv->widenToContents(1, m_lsv->rowsOnScreen() << m_events->widestCountRow());
 }
 
 void frmPubMain::mouseMoveEvent(QMouseEvent* event)

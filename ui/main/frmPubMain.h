@@ -92,6 +92,7 @@ private:
     QString savedTwips(SettingKey key, int pixels) const;
     void writePosition();
     void layOutList();
+    void widenColumns();
     double dpi() const;
 
     Program& m_program;

@@ -8,7 +8,9 @@
 #include "stores/DataFiles.h"
 #include "stores/ReminderSettingsFile.h"
 #include "stores/SettingsFile.h"
+#include "ui/common/ContentFit.h"
 #include "ui/common/Program.h"
+#include "ui/common/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,6 +20,8 @@ namespace {
 
 const QString formPath = QStringLiteral(":/forms/frmPubReminders.ini");
 constexpr QSize designSize(5160, 3540);
+// The right and bottom edges of the last button, "Cancel", in the form.
+constexpr QPoint designLastEnd(3600 + 1320, 3000 + 375);
 
 } // namespace
 
@@ -55,8 +59,15 @@ frmPubReminders::frmPubReminders(Program& program, Apply apply, QWidget* parent)
     }
     for (QCheckBox* box : { cbxAhead, cbxAnniversary })
         connect(box, &QCheckBox::toggled, this, &frmPubReminders::enableDependents);
-    setFixedSize(Twips::toPixels(designSize.width(), dpiX), Twips::toPixels(designSize.height(), dpiY));
     m_program.interfaceTexts().applyControlTexts(this, m_program.filePath(DataFileName::tips));
+    // Longer texts stretch the controls; the dialog keeps its margins beyond the last button.
+    ContentFit::stretchToTexts(*this);
+    const QPoint lastEnd = sbt[1] ? sbt[1]->geometry().bottomRight() + QPoint(1, 1) : QPoint();
+    const QPoint designEnd(
+        Twips::toPixels(designLastEnd.x(), dpiX), Twips::toPixels(designLastEnd.y(), dpiY));
+    ScreenFit::fixSize(*this,
+        QSize(Twips::toPixels(designSize.width(), dpiX), Twips::toPixels(designSize.height(), dpiY))
+            + QSize(std::max(0, lastEnd.x() - designEnd.x()), std::max(0, lastEnd.y() - designEnd.y())));
 }
 
 void frmPubReminders::open(const ReminderChoices& choices)

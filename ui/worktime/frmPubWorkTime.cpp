@@ -11,6 +11,7 @@
 #include "ui/common/KeptView.h"
 #include "ui/common/Program.h"
 #include "ui/common/ReportList.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/worktime/WorkCommands.h"
 #include "ui/worktime/WorkExport.h"
 #include "ui/worktime/WorkListLayout.h"
@@ -23,7 +24,10 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +36,8 @@ const QString formPath = QStringLiteral(":/forms/frmPubWorkTime.ini");
 // sharing the rest of the list show a name and a count.
 constexpr int designWidth = 13500;
 constexpr int designHeight = 4800;
+// The list's distance below the buttons, which the form places 90 to 495 down.
+constexpr int listGap = WorkListLayout::top - 495;
 
 } // namespace
 
@@ -86,8 +92,9 @@ void frmPubWorkTime::createControls()
 
     m_area->installEventFilter(this);
     const double dpi = logicalDpiX();
-    m_area->resize(Twips::toPixels(designWidth, dpi), Twips::toPixels(designHeight, dpi));
-    resize(m_area->width(), m_area->height() + menuBar()->sizeHint().height());
+    ScreenFit::resizeWithin(*this,
+        QSize(Twips::toPixels(designWidth, dpi),
+            Twips::toPixels(designHeight, dpi) + menuBar()->sizeHint().height()));
     layOutList();
 }
 
@@ -99,9 +106,13 @@ void frmPubWorkTime::load()
     AccessibleNames::nameUnnamedControls(*this);
     // Longer captions (another language, a larger font) widen the buttons; the list follows.
     ContentFit::stretchToTexts(*m_area);
-    const int buttonsEnd = sbt[8] ? sbt[8]->geometry().right() + sbt[0]->x() : 0;
+    m_buttonRow.clear();
+    for (const Vantric* button : sbt)
+        m_buttonRow << (button ? button->geometry() : QRect());
+    // The last button's right edge and the margin the first keeps on the left.
+    const int buttonsEnd = sbt[8] ? sbt[8]->x() + sbt[8]->width() + sbt[0]->x() : 0;
     if (width() < buttonsEnd)
-        resize(buttonsEnd, height());
+        ScreenFit::resizeWithin(*this, QSize(buttonsEnd, height()));
     layOutList();
     if (const auto interval = m_program.settings().parsed().refreshMs)
         m_tim->setInterval(*interval);
@@ -133,8 +144,14 @@ int frmPubWorkTime::open()
         QSize frame = frameGeometry().size();
         if (frame == size())
             frame += around.size() - owner->size();
-        move(around.topLeft()
-            + QPoint((around.width() - frame.width()) / 2, (around.height() - frame.height()) / 2));
+        const QPoint centred = around.topLeft()
+            + QPoint((around.width() - frame.width()) / 2, (around.height() - frame.height()) / 2);
+        // On the screen, whatever the owner's size and place.
+        const QRect screen = owner->screen()->availableGeometry();
+        move(std::clamp(
+                 centred.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - frame.width())),
+            std::clamp(
+                centred.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - frame.height())));
     }
     show();
     raise();
@@ -190,6 +207,10 @@ void frmPubWorkTime::tim_Timer()
         m_works->setDecimals(decimals);
     }
     m_works->refreshStarted(m_program.now());
+    // A count that grew a digit widens its column: the longest count on screen is measured.
+    if (const QList<int> shown = m_lsv->rowsOnScreen(); !shown.isEmpty())
+        m_lsv->widenToContents(
+            m_works->firstCounter(), { m_works->widestCountRow(shown.first(), shown.last()) });
 }
 
 void frmPubWorkTime::sbt_Click(int index)
@@ -224,13 +245,47 @@ void frmPubWorkTime::applyListStyle()
     ApplyWorkListStyle(*m_lsv, *m_works, m_program.settings());
 }
 
+int frmPubWorkTime::placeButtons()
+{
+    // One row as the form places them while the window is wide enough; on a narrower window
+    // (a small screen at a large scale) the row goes on below, as text wraps, so no button is
+    // cut off. Returns the bottom edge of the last row.
+    int bottom = 0;
+    if (m_buttonRow.size() != int(sbt.size()) || !sbt[0])
+        return bottom;
+    const int left = m_buttonRow[0].x();
+    const int gap = m_buttonRow.size() > 1 ? m_buttonRow[1].x() - m_buttonRow[0].right() - 1 : left;
+    int rowStart = 0; // the one-row x of the first button of the current row
+    int top = m_buttonRow[0].y();
+    int rowHeight = 0;
+    for (int index = 0; index < int(sbt.size()); ++index) {
+        const QRect design = m_buttonRow[index];
+        if (!sbt[index])
+            continue;
+        if (index > 0 && left + design.right() + 1 - rowStart + left > m_area->width() && rowHeight > 0) {
+            top += rowHeight + gap;
+            rowStart = design.x();
+            rowHeight = 0;
+        } else if (index == 0) {
+            rowStart = design.x();
+        }
+        sbt[index]->move(left + design.x() - rowStart, top);
+        rowHeight = std::max(rowHeight, design.height());
+        bottom = std::max(bottom, top + design.height());
+    }
+    return bottom;
+}
+
 void frmPubWorkTime::layOutList()
 {
     const double dpi = logicalDpiX();
-    const WorkListLayout layout
-        = layoutWorkList(Twips::fromPixels(m_area->width(), dpi), Twips::fromPixels(m_area->height(), dpi),
-            Twips::fromPixels(m_lsv->width(), dpi), Twips::fromPixels(counterWidth(), dpi));
-    m_lsv->setGeometry(Twips::toPixels(WorkListLayout::left, dpi), Twips::toPixels(WorkListLayout::top, dpi),
+    // The list keeps its place below the buttons, lower when they take more room.
+    const int designTop = Twips::toPixels(WorkListLayout::top, dpi);
+    const int top = std::max(designTop, placeButtons() + Twips::toPixels(listGap, dpi));
+    const WorkListLayout layout = layoutWorkList(Twips::fromPixels(m_area->width(), dpi),
+        Twips::fromPixels(m_area->height() - (top - designTop), dpi), Twips::fromPixels(m_lsv->width(), dpi),
+        Twips::fromPixels(counterWidth(), dpi));
+    m_lsv->setGeometry(Twips::toPixels(WorkListLayout::left, dpi), top,
         layout.width ? Twips::toPixels(*layout.width, dpi) : m_lsv->width(),
         layout.height ? Twips::toPixels(*layout.height, dpi) : m_lsv->height());
     for (int column = 0; column < int(layout.columns.size()); ++column) {
@@ -238,6 +293,10 @@ void frmPubWorkTime::layOutList()
             m_lsv->setColumnWidth(column, Twips::toPixels(*layout.columns[column], dpi));
     }
     fitStatusColumn();
+    // The widths above are the least: each column shows its header, and the columns after the
+    // names show the rows on screen and the longest counts whole.
+    m_lsv->widenToContents(0, {});
+    m_lsv->widenToContents(1, m_lsv->rowsOnScreen() << m_works->widestCountRow());
 }
 
 int frmPubWorkTime::counterWidth() const

@@ -64,6 +64,7 @@ private:
     void copyValue(int column);
     void applyListStyle();
     void layOutList();
+    int placeButtons();
     // What a counter column needs, in pixels, to show its header and its counts whole.
     int counterWidth() const;
     void fitStatusColumn();
@@ -75,6 +76,7 @@ private:
     QWidget* m_area = nullptr;
     ReportList* m_lsv = nullptr;
     std::array<Vantric*, 9> sbt {};
+    QList<QRect> m_buttonRow; // the buttons in one row, as the form and the texts place them
     QTimer* m_tim = nullptr;
     QMenu* m_menw = nullptr;
     WorkTrayMenu m_tray;

@@ -263,7 +263,9 @@ private Q_SLOTS:
         QCOMPARE(list.columnWidth(1), qRound(750 / perPixel));
         QCOMPARE(list.columnWidth(2), qRound(2000 / perPixel));
         QVERIFY(list.columnWidth(0) > 0);
-        QCOMPARE(list.columnWidth(0), list.columnWidth(9));
+        QCOMPARE(list.columnWidth(0), list.columnWidth(5));
+        // A share too narrow for the longest count grows to it.
+        QVERIFY(list.columnWidth(9) >= list.columnWidth(0));
 
         window.showMaximized();
         QTRY_VERIFY(window.isMaximized());
