@@ -30,18 +30,7 @@ QString readText(const QByteArray& bytes, const QString& section, const QString&
 
 QList<std::pair<QString, QString>> readSection(const QByteArray& bytes, const QString& section)
 {
-    QList<std::pair<QString, QString>> entries;
-    const QList<ProfileLine> lines = ProfileParser::parse(RawLines::split(bytes).texts());
-    const qsizetype sectionLine = ProfileParser::findSection(lines, section);
-    if (sectionLine < 0)
-        return entries;
-    const qsizetype end = ProfileParser::sectionEnd(lines, sectionLine);
-    for (qsizetype i = sectionLine + 1; i < end; ++i) {
-        if (lines[i].kind == ProfileLine::Kind::Entry
-            && ProfileParser::findKey(lines, sectionLine, lines[i].name) == i)
-            entries.append({ lines[i].name, lines[i].value });
-    }
-    return entries;
+    return ProfileParser::entries(ProfileParser::parse(RawLines::split(bytes).texts()), section);
 }
 
 bool isBlank(const RawLines& file, qsizetype line)

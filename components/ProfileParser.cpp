@@ -78,4 +78,18 @@ qsizetype findKey(const QList<ProfileLine>& lines, qsizetype sectionLine, const 
     return -1;
 }
 
+QList<std::pair<QString, QString>> entries(const QList<ProfileLine>& lines, const QString& section)
+{
+    QList<std::pair<QString, QString>> found;
+    const qsizetype sectionLine = findSection(lines, section);
+    if (sectionLine < 0)
+        return found;
+    const qsizetype end = sectionEnd(lines, sectionLine);
+    for (qsizetype i = sectionLine + 1; i < end; ++i) {
+        if (lines[i].kind == ProfileLine::Kind::Entry && findKey(lines, sectionLine, lines[i].name) == i)
+            found.append({ lines[i].name, lines[i].value });
+    }
+    return found;
+}
+
 } // namespace ProfileParser

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 // One line of a profile file as the Windows profile functions see it.
 struct ProfileLine
@@ -27,5 +28,7 @@ qsizetype sectionEnd(const QList<ProfileLine>& lines, qsizetype sectionLine);
 // The first entry or bare line with that key (case ignored) in the section; -1 when there
 // is none.
 qsizetype findKey(const QList<ProfileLine>& lines, qsizetype sectionLine, const QString& key);
+// Each key of the section with its value, a repeated key by its first entry.
+QList<std::pair<QString, QString>> entries(const QList<ProfileLine>& lines, const QString& section);
 
 } // namespace ProfileParser

@@ -42,21 +42,6 @@ std::optional<QString> find(const Lines& lines, const QString& section, const QS
     return lines[keyLine].value;
 }
 
-QList<std::pair<QString, QString>> entriesOf(const Lines& lines, const QString& section)
-{
-    QList<std::pair<QString, QString>> entries;
-    const qsizetype sectionLine = ProfileParser::findSection(lines, section);
-    if (sectionLine < 0)
-        return entries;
-    const qsizetype end = ProfileParser::sectionEnd(lines, sectionLine);
-    for (qsizetype i = sectionLine + 1; i < end; ++i) {
-        if (lines[i].kind == ProfileLine::Kind::Entry
-            && ProfileParser::findKey(lines, sectionLine, lines[i].name) == i)
-            entries.append({ lines[i].name, lines[i].value });
-    }
-    return entries;
-}
-
 // English first, so that a tie keeps English.
 QStringList shippedSets()
 {
@@ -150,9 +135,9 @@ QString readText(const QString& path, const QString& section, const QString& key
 QList<std::pair<QString, QString>> readSection(const QString& path, const QString& section)
 {
     const Lines own = parse(path);
-    QList<std::pair<QString, QString>> entries = entriesOf(own, section);
+    QList<std::pair<QString, QString>> entries = ProfileParser::entries(own, section);
     const Lines shipped = shippedCounterpart(own, path);
-    for (const auto& entry : entriesOf(shipped, section)) {
+    for (const auto& entry : ProfileParser::entries(shipped, section)) {
         if (!find(own, section, entry.first))
             entries.append(entry);
     }
