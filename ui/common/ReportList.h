@@ -26,6 +26,10 @@ public:
     // Shows the sort marker on one column, pointing up for ascending; -1 shows none.
     void showSortMarker(int column, Qt::SortOrder order);
 
+    // Lays out the rows the model changed now, when a layout is due, rather than in the next
+    // paint, where the new scroll range would have the list painted a second time.
+    void layOutChangedRows() { executeDelayedItemsLayout(); }
+
     // Font and colours; each one that is not given (an empty name) keeps what the list had.
     void applyFontAndColours(const QString& fontName, std::optional<double> pointSize,
         const std::optional<QColor>& back, const std::optional<QColor>& text);
