@@ -2,6 +2,7 @@
 // 32,767 events beside a naive list that writes every counter text of every row, loading a
 // 32,767-line events file, the start-up to the first shown window with that file, that
 // window's own tick, and the peak memory. Run it headless with QT_QPA_PLATFORM=offscreen.
+#include "components/TextDecoding.h"
 #include "components/TextLineFile.h"
 #include "core/UnitText.h"
 #include "models/EventListModel.h"
@@ -114,6 +115,29 @@ void writeEventsFile(const QString& folder, int count)
         file.write((event.name % u'\t' % event.moment.toText() % u'\n').toUtf8());
 }
 
+// The same events named in German, in one of the encodings an events file comes in.
+enum class Encoding { Utf8, Windows1252, Utf16 };
+void writeGermanEventsFile(const QString& folder, int count, Encoding encoding)
+{
+    QString text;
+    for (const auto& event : makeEvents(count))
+        text += u"Gr\u00fc\u00dfe an K\u00e4the " % event.name.mid(6) % u'\t' % event.moment.toText()
+            % u"\r\n";
+    QByteArray bytes;
+    if (encoding == Encoding::Utf8) {
+        bytes = text.toUtf8();
+    } else if (encoding == Encoding::Windows1252) {
+        bytes = *encodeWindows1252(text);
+    } else {
+        bytes = "\xff\xfe";
+        for (const QChar c : text)
+            bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    }
+    QFile file(folder + QStringLiteral("/events.dll"));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
 class FixedClock final : public Clock
 {
 public:
@@ -142,6 +166,15 @@ int main(int argc, char* argv[])
         EventListModel model;
         const double load = millisecondsPerRun(5, [&](int) { model.loadFrom(eventsFile, base()); });
         std::printf("Loading a 32,767-line events file: %.1f ms (%d rows)\n", load, model.rowCount());
+        QTemporaryDir german;
+        const EventsFile germanFile(german.path(), lines, files);
+        for (const auto& [encoding, name] :
+            { std::pair { Encoding::Utf8, "UTF-8" }, std::pair { Encoding::Windows1252, "Windows-1252" },
+                std::pair { Encoding::Utf16, "UTF-16" } }) {
+            writeGermanEventsFile(german.path(), 32767, encoding);
+            const double ms = millisecondsPerRun(5, [&](int) { model.loadFrom(germanFile, base()); });
+            std::printf("  with German names, CRLF, %s: %.1f ms (%d rows)\n", name, ms, model.rowCount());
+        }
     }
 
     FixedClock clock;

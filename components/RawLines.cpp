@@ -4,7 +4,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
-#include <map>
+#include <array>
 
 namespace {
 
@@ -19,7 +19,7 @@ int unitSize(RawLines::Encoding encoding)
     return isUtf16(encoding) ? 2 : 1;
 }
 
-char16_t unitAt(const QByteArray& bytes, qsizetype at, RawLines::Encoding encoding)
+char16_t unitAt(QByteArrayView bytes, qsizetype at, RawLines::Encoding encoding)
 {
     const auto byte = [&](qsizetype i) { return char16_t(static_cast<unsigned char>(bytes.at(i))); };
     if (encoding == RawLines::Encoding::Utf16LE)
@@ -56,56 +56,84 @@ QByteArray encodeUtf16(const QString& text, RawLines::Encoding encoding)
 
 } // namespace
 
-RawLines RawLines::split(const QByteArray& bytes)
+RawLines::Encoding RawLines::markedEncoding(QByteArrayView bytes, qsizetype* markLength)
 {
-    RawLines file;
-    qsizetype start = 0;
     if (bytes.startsWith("\xff\xfe")) {
-        file.encoding = Encoding::Utf16LE;
-        start = 2;
-    } else if (bytes.startsWith("\xfe\xff")) {
-        file.encoding = Encoding::Utf16BE;
-        start = 2;
-    } else if (bytes.startsWith("\xef\xbb\xbf")) {
-        start = 3;
+        *markLength = 2;
+        return Encoding::Utf16LE;
     }
-    file.byteOrderMark = bytes.left(start);
-    const int unit = unitSize(file.encoding);
-    std::map<QByteArray, int> endCounts;
-    QByteArray firstEnd;
-    qsizetype lineStart = start;
-    qsizetype at = start;
-    while (at + unit <= bytes.size()) {
-        const char16_t code = unitAt(bytes, at, file.encoding);
+    if (bytes.startsWith("\xfe\xff")) {
+        *markLength = 2;
+        return Encoding::Utf16BE;
+    }
+    *markLength = bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    return Encoding::Utf8;
+}
+
+QList<RawLines::Span> RawLines::spans(QByteArrayView bytes, qsizetype from, Encoding encoding)
+{
+    QList<Span> found;
+    const int unit = unitSize(encoding);
+    const qsizetype size = bytes.size();
+    qsizetype lineStart = from;
+    qsizetype at = from;
+    while (at + unit <= size) {
+        const char16_t code = unitAt(bytes, at, encoding);
         if (code != u'\r' && code != u'\n') {
             at += unit;
             continue;
         }
         qsizetype endLength = unit;
-        if (code == u'\r' && at + 2 * unit <= bytes.size()
-            && unitAt(bytes, at + unit, file.encoding) == u'\n')
+        if (code == u'\r' && at + 2 * unit <= size && unitAt(bytes, at + unit, encoding) == u'\n')
             endLength = 2 * unit;
-        const QByteArray end = bytes.mid(at, endLength);
-        file.lines.append({ bytes.mid(lineStart, at - lineStart), end });
-        if (endCounts[end]++ == 0 && firstEnd.isEmpty())
-            firstEnd = end;
+        found.append({ lineStart, at, at + endLength });
         at += endLength;
         lineStart = at;
     }
-    if (lineStart < bytes.size())
-        file.lines.append({ bytes.mid(lineStart), QByteArray() });
+    if (lineStart < size)
+        found.append({ lineStart, size, size });
+    return found;
+}
+
+RawLines RawLines::split(const QByteArray& bytes)
+{
+    RawLines file;
+    qsizetype start = 0;
+    file.encoding = markedEncoding(bytes, &start);
+    file.byteOrderMark = bytes.left(start);
+    const int unit = unitSize(file.encoding);
+    // The three breaks in the order their bytes sort; each is made once and shared by its lines.
+    const std::array<QByteArray, 3> breaks
+        = { file.encodeAscii("\n"), file.encodeAscii("\r"), file.encodeAscii("\r\n") };
+    std::array<int, 3> counts {};
+    int firstKind = -1;
+    const QList<Span> found = spans(bytes, start, file.encoding);
+    file.lines.reserve(found.size());
+    for (const Span& span : found) {
+        const qsizetype breakLength = span.end - span.textEnd;
+        int kind = -1;
+        if (breakLength == 2 * unit)
+            kind = 2;
+        else if (breakLength == unit)
+            kind = unitAt(bytes, span.textEnd, file.encoding) == u'\n' ? 0 : 1;
+        file.lines.append(
+            { bytes.mid(span.start, span.textEnd - span.start), kind < 0 ? QByteArray() : breaks[kind] });
+        if (kind >= 0 && counts[kind]++ == 0 && firstKind < 0)
+            firstKind = kind;
+    }
 
     if (start == 0) {
         const bool utf8 = std::any_of(file.lines.cbegin(), file.lines.cend(),
             [](const Line& line) { return holdsUtf8BeyondAscii(line.bytes); });
         file.encoding = utf8 || file.lines.isEmpty() ? Encoding::Utf8 : Encoding::Windows1252;
     }
-    file.ending = file.encodeAscii("\n");
+    // The most common break; of breaks as common, the first one found.
+    file.ending = breaks[0];
     int most = 0;
-    for (const auto& [end, count] : endCounts) {
-        if (count > most || (count == most && end == firstEnd)) {
-            most = count;
-            file.ending = end;
+    for (int kind = 0; kind < 3; ++kind) {
+        if (counts[kind] > most || (counts[kind] > 0 && counts[kind] == most && kind == firstKind)) {
+            most = counts[kind];
+            file.ending = breaks[kind];
         }
     }
     return file;
@@ -119,16 +147,20 @@ QByteArray RawLines::join() const
     return bytes;
 }
 
+QString RawLines::decode(QByteArrayView line, Encoding encoding)
+{
+    if (!isUtf16(encoding))
+        return decodeLine(line);
+    QString text(line.size() / 2, Qt::Uninitialized);
+    QChar* unit = text.data();
+    for (qsizetype at = 0; at + 2 <= line.size(); at += 2)
+        *unit++ = QChar(unitAt(line, at, encoding));
+    return text;
+}
+
 QString RawLines::text(qsizetype line) const
 {
-    const QByteArray& bytes = lines[line].bytes;
-    if (!isUtf16(encoding))
-        return decodeLine(bytes);
-    QString text;
-    text.reserve(bytes.size() / 2);
-    for (qsizetype at = 0; at + 2 <= bytes.size(); at += 2)
-        text.append(QChar(unitAt(bytes, at, encoding)));
-    return text;
+    return decode(lines[line].bytes, encoding);
 }
 
 QStringList RawLines::texts() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,20 @@ struct RawLines
 
     static RawLines split(const QByteArray& bytes);
     QByteArray join() const;
+
+    // Where a line lies in the file's bytes: its text from start to textEnd, its break to end.
+    struct Span
+    {
+        qsizetype start;
+        qsizetype textEnd;
+        qsizetype end;
+    };
+    // The encoding a byte-order mark names, UTF-8 without one, and the mark's length.
+    static Encoding markedEncoding(QByteArrayView bytes, qsizetype* markLength);
+    // The lines of bytes from offset from on, split as split() splits them.
+    static QList<Span> spans(QByteArrayView bytes, qsizetype from, Encoding encoding);
+    // The text of a line's bytes (without its break), as text() reads it.
+    static QString decode(QByteArrayView line, Encoding encoding);
 
     QString text(qsizetype line) const;
     QStringList texts() const;

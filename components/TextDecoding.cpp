@@ -45,7 +45,7 @@ constexpr char16_t kHighControls[32] = {
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -74,8 +74,11 @@ std::optional<QByteArray> encodeWindows1252(QStringView text)
     return bytes;
 }
 
-QString decodeLine(const QByteArray& bytes)
+QString decodeLine(QByteArrayView bytes)
 {
+    // Most lines are plain ASCII, which reads the same either way and needs no decoder.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())

@@ -20,7 +20,8 @@ protected:
     void reorderRows(const QVector<int>& order) override
     {
         QVector<Row> sorted;
-        sorted.reserve(m_rows.size());
+        // With the room the rows had, so that rows added next do not move them all again.
+        sorted.reserve(m_rows.capacity());
         for (int oldPlace : order)
             sorted.push_back(std::move(m_rows[oldPlace]));
         m_rows = std::move(sorted);

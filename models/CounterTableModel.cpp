@@ -141,10 +141,14 @@ void CounterTableModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= m_headers.size())
         return;
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_sortColumn = column;
     m_sortOrder = order;
-    const QVector<int> oldRowOf = sortedOrder();
+    reorder(sortedOrder());
+}
+
+void CounterTableModel::reorder(const QVector<int>& oldRowOf)
+{
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     reorderRows(oldRowOf);
     QVector<int> newPlace(oldRowOf.size());
     for (int place = 0; place < oldRowOf.size(); ++place)
@@ -156,6 +160,52 @@ void CounterTableModel::sort(int column, Qt::SortOrder order)
         after << this->index(newPlace[index.row()], index.column());
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+QVector<int> CounterTableModel::orderAfterChange(
+    const QVector<int>& kept, int firstAdded, const QList<int>& at) const
+{
+    struct Added
+    {
+        int row;
+        int place; // the number of kept rows before it
+        SortKey key;
+    };
+    std::vector<Added> added;
+    for (int row = firstAdded; row < rowCount(); ++row) {
+        if (m_sortColumn < 0) {
+            // Row at[i] of the result has at[i] - i kept rows before it.
+            const int i = row - firstAdded;
+            const int place = i < at.size() ? at[i] - i : int(kept.size());
+            added.push_back({ row, std::clamp(place, 0, int(kept.size())), {} });
+            continue;
+        }
+        SortKey key = sortKey(row, m_sortColumn);
+        // After every kept row that orders before or with it.
+        const auto place = std::upper_bound(kept.begin(), kept.end(), key,
+            [this](const SortKey& key, int keptRow) { return ordered(key, sortKey(keptRow, m_sortColumn)); });
+        added.push_back({ row, int(place - kept.begin()), std::move(key) });
+    }
+    std::stable_sort(added.begin(), added.end(), [this](const Added& a, const Added& b) {
+        return a.place < b.place || (a.place == b.place && m_sortColumn >= 0 && ordered(a.key, b.key));
+    });
+    QVector<int> order;
+    order.reserve(rowCount());
+    auto next = added.cbegin();
+    for (int i = 0; i <= kept.size(); ++i) {
+        for (; next != added.cend() && next->place == i; ++next)
+            order << next->row;
+        if (i < kept.size())
+            order << kept[i];
+    }
+    std::vector<bool> placed(size_t(rowCount()), false);
+    for (int row : std::as_const(order))
+        placed[size_t(row)] = true;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!placed[size_t(row)])
+            order << row;
+    }
+    return order;
 }
 
 void CounterTableModel::sortWithinReset()

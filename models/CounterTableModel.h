@@ -72,6 +72,15 @@ protected:
     // Where a new row, not counted yet, goes: at the end, or after its equals while the list
     // is sorted. textOf gives the new row's text of a text column.
     int placeForNewRow(const std::function<QString(int column)>& textOf) const;
+    // The order of the list after a change, as oldRowOf for reorder(): the rows kept
+    // (ascending) stay in their order; the rows from firstAdded on, just added at the end,
+    // join them at their sorted place while the list is sorted (after their equals, as adding
+    // them one by one would), else at the rows given in at (ascending, one per added row);
+    // the rows neither kept nor added follow at the end.
+    QVector<int> orderAfterChange(const QVector<int>& kept, int firstAdded, const QList<int>& at) const;
+    // Puts the rows in a new order in one change of the layout: oldRowOf[i] becomes row i, and
+    // the selection and current row move with their rows.
+    void reorder(const QVector<int>& oldRowOf);
     // Puts the rows in the list's sort order, if it has one, without telling the views: for
     // use between beginResetModel() and endResetModel().
     void sortWithinReset();

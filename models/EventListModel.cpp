@@ -82,6 +82,48 @@ void EventListModel::removeEvent(int row)
     endRemoveRows();
 }
 
+void EventListModel::changeRows(
+    const QList<int>& goners, const QVector<Event>& comers, const QList<int>& at, const Moment& now)
+{
+    // Comers join at the end and goers leave from the end: rows in between keep their numbers
+    // until the one new order puts everything in its place.
+    const int before = rowCount();
+    if (!comers.isEmpty()) {
+        if (m_rows.capacity() < before + comers.size())
+            m_rows.reserve((before + comers.size()) * 5 / 4);
+        beginInsertRows({}, before, before + int(comers.size()) - 1);
+        for (const Event& event : comers) {
+            m_rows.push_back(EventRow { event, now, std::nullopt });
+            countName(event.name, +1);
+        }
+        endInsertRows();
+    }
+    QVector<int> kept;
+    kept.reserve(before);
+    for (int row = 0, gone = 0; row < before; ++row) {
+        if (gone < goners.size() && goners[gone] == row)
+            ++gone;
+        else
+            kept << row;
+    }
+    const QVector<int> order = orderAfterChange(kept, before, at);
+    for (int place = 0; place < order.size(); ++place) {
+        if (order[place] != place) {
+            reorder(order);
+            break;
+        }
+    }
+    const int leaving = before - int(kept.size());
+    if (leaving > 0) {
+        const int first = rowCount() - leaving;
+        beginRemoveRows({}, first, rowCount() - 1);
+        for (int row = first; row < rowCount(); ++row)
+            countName(m_rows[row].event.name, -1);
+        m_rows.remove(first, leaving);
+        endRemoveRows();
+    }
+}
+
 void EventListModel::clear()
 {
     beginResetModel();
@@ -92,26 +134,27 @@ void EventListModel::clear()
 
 void EventListModel::countName(const QString& name, int delta)
 {
-    const QString key = nameKey(name);
-    const int count = m_nameCounts.value(key) + delta;
-    if (count > 0)
-        m_nameCounts.insert(key, count);
-    else
-        m_nameCounts.remove(key);
+    const NameKey key(name);
+    const auto found = m_nameCounts.find(key);
+    if (found == m_nameCounts.end()) {
+        if (delta > 0)
+            m_nameCounts.insert(key, delta);
+    } else if ((*found += delta) <= 0) {
+        m_nameCounts.erase(found);
+    }
 }
 
 bool EventListModel::containsName(QStringView name) const
 {
-    return m_nameCounts.contains(nameKey(name));
+    return m_nameCounts.contains(NameKey(name.toString()));
 }
 
 int EventListModel::findName(QStringView name) const
 {
     if (!containsName(name))
         return -1;
-    const QString key = nameKey(name);
     for (int i = 0; i < m_rows.size(); ++i) {
-        if (nameKey(m_rows[i].event.name) == key)
+        if (NameKey::same(m_rows[i].event.name, name))
             return i;
     }
     return -1;

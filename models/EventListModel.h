@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/EventRecord.h"
+#include "core/NameKey.h"
 #include "models/CounterRows.h"
 
 #include <QHash>
@@ -38,6 +39,13 @@ public:
     bool loadFrom(const EventsFile& file, const Moment& now, QString* error = nullptr);
     void removeEvent(int row);
     void clear();
+    // Brings the list to a new state in one step however many rows change, so that a view
+    // keeps selection, current row and scroll position by itself at the cost of one pass: the
+    // rows goners (ascending) go, and comers come, counted to now, at their sorted place while
+    // the list is sorted, else at the rows given in at (ascending, one per comer) of the list
+    // that results.
+    void changeRows(
+        const QList<int>& goners, const QVector<Event>& comers, const QList<int>& at, const Moment& now);
 
     const Event& event(int row) const { return m_rows[row].event; }
     // The row whose name matches ignoring case and surrounding blanks, or -1.
@@ -56,5 +64,5 @@ private:
     static QString textOf(const Event& event, int column);
     void countName(const QString& name, int delta);
 
-    QHash<QString, int> m_nameCounts;
+    QHash<NameKey, int> m_nameCounts;
 };

@@ -1,14 +1,10 @@
 #include "stores/EventsFile.h"
 
 #include "components/TextLineFile.h"
-#include "core/SpanSeconds.h"
 #include "platform/DataFolder.h"
 #include "platform/FileAttributes.h"
 #include "platform/FileSystem.h"
 #include "stores/DataFiles.h"
-#include "stores/EventLine.h"
-
-#include <QSet>
 
 namespace {
 
@@ -16,10 +12,12 @@ const QString tab = QStringLiteral("\t");
 
 } // namespace
 
-EventsFile::EventsFile(QString folder, const TextLineFile& lines, const FileSystem& fileSystem)
+EventsFile::EventsFile(
+    QString folder, const TextLineFile& lines, const FileSystem& fileSystem, KeptEventLines* kept)
     : m_folder(std::move(folder))
     , m_lines(lines)
     , m_fileSystem(fileSystem)
+    , m_kept(kept)
 {
 }
 
@@ -31,38 +29,23 @@ QString EventsFile::path() const
 bool EventsFile::load(QVector<EventRecord>& events, const Moment& now, QString* error) const
 {
     events.clear();
+    auto read = this->read(now);
     bool ok = true;
-    if (m_lines.countLines(path()) < 1) {
+    if (!read || read->lineCount < 1) {
         ok = m_lines.appendLine(path(), u"Birth (for test)" % tab % u"1975/09/21 00:00:00", error)
             && m_lines.appendLine(path(), u"Marrying (for test)" % tab % u"2010/01/01 12:00:00", error);
+        read = this->read(now, ok ? error : nullptr);
     }
-    const auto lines = TextLineFile::readLines(path(), ok ? error : nullptr);
-    if (!lines)
+    if (!read)
         return false;
-
-    events = eventsOf(*lines, now);
+    events = std::move(read->events);
     return ok;
 }
 
-QVector<EventRecord> EventsFile::eventsOf(const QStringList& lines, const Moment& now)
+std::optional<KeptEventLines::Read> EventsFile::read(const Moment& now, QString* error) const
 {
-    QVector<EventRecord> events;
-    events.reserve(lines.size());
-    QSet<QString> names;
-    names.reserve(lines.size());
-    for (const QString& line : lines) {
-        const auto event = EventLine::parse(line);
-        if (!event)
-            continue;
-        const QString key = event->name.trimmed().toCaseFolded();
-        if (names.contains(key))
-            continue;
-        names.insert(key);
-        const bool past = secondsUntilNow(event->moment, now) > 0;
-        events.push_back(
-            { event->name, past ? QStringLiteral("Past") : QStringLiteral("Future"), event->moment });
-    }
-    return events;
+    KeptEventLines once;
+    return (m_kept ? *m_kept : once).read(path(), now, error);
 }
 
 bool EventsFile::append(const QString& name, const QString& dateTimeText, QString* error) const

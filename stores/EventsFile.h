@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/EventRecord.h"
+#include "stores/KeptEventLines.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 class FileSystem;
 class TextLineFile;
@@ -14,7 +16,10 @@ class TextLineFile;
 class EventsFile
 {
 public:
-    EventsFile(QString folder, const TextLineFile& lines, const FileSystem& fileSystem);
+    // kept, when given, keeps the file's lines from one read to the next, so that a read after
+    // a change reads only the changed lines.
+    EventsFile(QString folder, const TextLineFile& lines, const FileSystem& fileSystem,
+        KeptEventLines* kept = nullptr);
 
     QString path() const;
 
@@ -23,9 +28,9 @@ public:
     // the file but is not read; a line without a tab or with an unreadable date is skipped.
     // Each event is typed "Past" when it lies before now, else "Future".
     bool load(QVector<EventRecord>& events, const Moment& now, QString* error = nullptr) const;
-
-    // The events of these lines as load lists them: the first of a name, typed against now.
-    static QVector<EventRecord> eventsOf(const QStringList& lines, const Moment& now);
+    // The events as load lists them and the number of lines, without writing the sample
+    // events; a missing file has no lines. No value, with the reason, when it cannot be read.
+    std::optional<KeptEventLines::Read> read(const Moment& now, QString* error = nullptr) const;
 
     bool append(const QString& name, const QString& dateTimeText, QString* error = nullptr) const;
     bool remove(const QString& name, QString* error = nullptr) const;
@@ -47,4 +52,5 @@ private:
     QString m_folder;
     const TextLineFile& m_lines;
     const FileSystem& m_fileSystem;
+    KeptEventLines* m_kept;
 };

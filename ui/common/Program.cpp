@@ -44,7 +44,9 @@ SettingsFile Program::settingsFile() const
 
 EventsFile Program::eventsFile()
 {
-    return EventsFile(m_folder, textLines(), fileSystem());
+    if (!m_keptEvents)
+        m_keptEvents = std::make_unique<KeptEventLines>();
+    return EventsFile(m_folder, textLines(), fileSystem(), m_keptEvents.get());
 }
 
 ProfileShell& Program::profileShell()

@@ -11,6 +11,7 @@ class Desktop;
 class EventsFile;
 class FileSystem;
 class InterfaceTexts;
+class KeptEventLines;
 class MessageBoxes;
 class Notifier;
 class ProfileShell;
@@ -47,6 +48,7 @@ public:
     Settings& settings() { return m_settings; }
     const Settings& settings() const { return m_settings; }
     SettingsFile settingsFile() const;
+    // The events file; its lines are kept from one read to the next (KeptEventLines).
     EventsFile eventsFile();
 
     // While raised, a resize of the main window applies the saved position instead of recording it.
@@ -81,4 +83,5 @@ private:
     std::unique_ptr<TextLineFile> m_textLines;
     std::unique_ptr<InterfaceTexts> m_interfaceTexts;
     std::unique_ptr<FileSystem> m_fileSystem;
+    std::unique_ptr<KeptEventLines> m_keptEvents;
 };

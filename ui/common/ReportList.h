@@ -32,6 +32,9 @@ public:
     // cells in rows, so those show whole; the list scrolls across when the columns no longer
     // fit. Columns are never narrowed.
     void widenToContents(int firstColumn, const QList<int>& rows);
+    // Lays out the rows the model changed now, when a layout is due, rather than in the next
+    // paint, where the new scroll range would have the list painted a second time.
+    void layOutChangedRows() { executeDelayedItemsLayout(); }
 
     // Font and colours; each one that is not given (an empty name) keeps what the list had.
     void applyFontAndColours(const QString& fontName, std::optional<double> pointSize,

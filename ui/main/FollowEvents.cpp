@@ -12,44 +12,55 @@ constexpr qsizetype mostChanges = 512;
 
 bool followEvents(EventListModel& model, const QVector<EventListModel::Event>& events, const Moment& now)
 {
-    // By the name exactly as read: a row stays only when its line does, and the file's names
-    // are already unique ignoring case, so no name needs folding.
-    QHash<QString, int> wanted;
-    wanted.reserve(events.size());
-    for (int i = 0; i < events.size(); ++i)
+    const int rows = model.rowCount();
+    const int count = int(events.size());
+    const auto same = [&](int row, int i) {
+        const EventListModel::Event& event = model.event(row);
+        return event.name == events[i].name && event.moment == events[i].moment
+            && event.type == events[i].type;
+    };
+    // An unsorted list is in file order, and a change mostly leaves both ends of the file as
+    // they were: there rows and events agree side by side, and only the rows between are
+    // looked up by their name exactly as read (the file's names are already unique ignoring
+    // case, so no name needs folding). A row stays only when its line does.
+    int front = 0;
+    while (front < rows && front < count && same(front, front))
+        ++front;
+    int back = 0;
+    while (back < rows - front && back < count - front && same(rows - 1 - back, count - 1 - back))
+        ++back;
+    QHash<QStringView, int> wanted;
+    wanted.reserve(count - front - back);
+    for (int i = front; i < count - back; ++i)
         wanted.insert(events[i].name, i);
 
-    std::vector<int> goners;
-    std::vector<bool> listed(size_t(events.size()), false);
-    int lastKept = -1;
+    QList<int> goners;
+    std::vector<bool> listed(size_t(count), false);
+    std::fill(listed.begin(), listed.begin() + front, true);
+    std::fill(listed.end() - back, listed.end(), true);
+    int lastKept = front - 1;
     bool fileOrder = true;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const EventListModel::Event& event = model.event(row);
-        const auto found = wanted.constFind(event.name);
-        if (found == wanted.cend() || events[*found].moment != event.moment) {
-            goners.push_back(row);
+    for (int row = front; row < rows - back; ++row) {
+        const auto found = wanted.constFind(model.event(row).name);
+        if (found == wanted.cend() || listed[size_t(*found)] || !same(row, *found)) {
+            goners << row;
             continue;
         }
         listed[size_t(*found)] = true;
         fileOrder = fileOrder && *found > lastKept;
-        lastKept = std::max(lastKept, *found);
+        lastKept = *found;
     }
-    qsizetype comers = 0;
-    for (int i = 0; i < events.size(); ++i) {
+    QVector<EventListModel::Event> comers;
+    QList<int> at;
+    for (int i = front; i < count - back; ++i) {
         if (!listed[size_t(i)]) {
-            ++comers;
-            // New rows of an unsorted list go to its end, so they must follow every kept one.
-            fileOrder = fileOrder && i > lastKept;
+            comers << events[i];
+            at << i; // an unsorted list ends in the file's order
         }
     }
-    if (qsizetype(goners.size()) + comers > mostChanges || (model.sortColumn() < 0 && !fileOrder))
+    if (goners.size() + comers.size() > mostChanges || (model.sortColumn() < 0 && !fileOrder))
         return false;
-
-    for (auto row = goners.rbegin(); row != goners.rend(); ++row)
-        model.removeEvent(*row);
-    for (int i = 0; i < events.size(); ++i) {
-        if (!listed[size_t(i)])
-            model.refreshRow(model.addEvent(events[i]), now);
-    }
+    if (!goners.isEmpty() || !comers.isEmpty())
+        model.changeRows(goners, comers, at, now);
     return true;
 }

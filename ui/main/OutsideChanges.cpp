@@ -1,6 +1,5 @@
 #include "ui/main/OutsideChanges.h"
 
-#include "components/TextLineFile.h"
 #include "components/TextSet.h"
 #include "models/EventListModel.h"
 #include "stores/DataFiles.h"
@@ -95,12 +94,14 @@ void OutsideChanges::reloadEvents()
 {
     EventListModel& events = m_window.events();
     Program& program = m_window.program();
-    // Mostly a few lines changed: only their rows change, and the view keeps its place itself.
-    const auto lines = TextLineFile::readLines(program.eventsFile().path());
-    if (lines && !lines->isEmpty()
-        && followEvents(events, EventsFile::eventsOf(*lines, program.now()), program.now())) {
+    // Mostly a few lines changed: only they are read again (the file's lines are kept from
+    // the last read), only their rows change, and the view keeps its place itself.
+    const Moment now = program.now();
+    const auto read = program.eventsFile().read(now);
+    if (read && read->lineCount > 0 && followEvents(events, read->events, now)) {
         m_window.writeCountText();
         m_window.applyListStyle();
+        m_window.lsv().layOutChangedRows();
         return;
     }
     const KeptView kept(m_window.lsv(), [&events](int row) { return events.event(row).name; });
