@@ -220,10 +220,12 @@ bool frmPubDetail::takenInFile(const QString& name) const
     const QString key = name.trimmed().toCaseFolded();
     if (!m_editedName.isEmpty() && m_editedName.trimmed().toCaseFolded() == key)
         return false; // a changed event keeps its own name
-    const auto lines = TextLineFile::readLines(m_program.eventsFile().path());
-    if (!lines)
+    // Read without the kept lines: what the list follows must not see this read as its own.
+    const EventsFile file(m_program.folder(), m_program.textLines(), m_program.fileSystem());
+    const auto read = file.read(m_program.now());
+    if (!read)
         return false;
-    for (const EventRecord& event : EventsFile::eventsOf(*lines, m_program.now())) {
+    for (const EventRecord& event : read->events) {
         if (event.name.trimmed().toCaseFolded() == key)
             return true;
     }
