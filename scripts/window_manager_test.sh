@@ -9,8 +9,9 @@ done
 [[ -n "${KRN_WM_INNER:-}" ]] || KRN_WM_INNER=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$krn"
 export QT_QPA_PLATFORM=xcb
 data="$(mktemp -d /tmp/krn-wm.XXXXXX)"
+log="$(mktemp /tmp/krn-wm-log.XXXXXX)" # krn's own output, shown when it ends badly
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$data"' EXIT
+trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$data" "$log"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 openbox >/dev/null 2>&1 & pids+=($!); sleep 1
 trayer --edge bottom --widthtype request --height 32 >/dev/null 2>&1 & pids+=($!); sleep 1
@@ -35,10 +36,14 @@ expect_place() { # within 10 s, as the window manager frames the window when it 
     [[ "$(tr -d '\r' <"$data/krn.dll" | grep -E '^(Left|Top|Width|Height)=' | tr '\n' ' ')" \
         == "Left=1500 Top=1500 Width=12000 Height=9000 " ]] || fail "$1 changed the saved position"
 }
-start() { "$krn" --data-dir "$data" >/dev/null 2>&1 & krnpid=$!; pids+=($krnpid); win="$(shown Kronvel)" || fail "no window"; }
-stop() { # SIGTERM must end krn within 10 s
+start() { "$krn" --data-dir "$data" >/dev/null 2>"$log" & krnpid=$!; pids+=($krnpid); win="$(shown Kronvel)" || fail "no window: $(tail -n 40 "$log")"; }
+stop() { # SIGTERM must end krn within 10 s, and cleanly (a sanitizer's report ends it with an error)
     kill -TERM "$krnpid"
-    for _ in $(seq 100); do kill -0 "$krnpid" 2>/dev/null || return 0; sleep 0.1; done
+    for _ in $(seq 100); do
+        kill -0 "$krnpid" 2>/dev/null && { sleep 0.1; continue; }
+        wait "$krnpid" || fail "$1: Kronvel ended with status $?: $(tail -n 40 "$log")"
+        return 0
+    done
     fail "$1"
 }
 to_tray() {

@@ -54,7 +54,10 @@ void addMenu(QMenu& menw, QWidget& window, Program& program, const WorkListModel
     const std::pair<const char*, std::optional<ReportPeriod>> entries[]
         = { { "menwxw", std::nullopt }, { "menwxd", ReportPeriod::Day }, { "menwxe", ReportPeriod::Week },
               { "menwxm", ReportPeriod::Month } };
-    for (const auto& [name, period] : entries) {
+    // Plain locals, not a structured binding: clang 14 cannot capture one in a lambda.
+    for (const auto& entry : entries) {
+        const char* name = entry.first;
+        const std::optional<ReportPeriod> period = entry.second;
         QAction* action = menwx->addAction(QString::fromLatin1(name));
         action->setObjectName(QString::fromLatin1(name));
         QObject::connect(action, &QAction::triggered, &window,

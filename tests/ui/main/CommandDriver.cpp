@@ -50,7 +50,9 @@ void whenModalShows(std::function<void(QWidget* modal)> action)
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, ticks, action = std::move(action)] {
         QWidget* modal = QApplication::activeModalWidget();
-        const bool shown = modal && modal->isVisible();
+        // Shown is not enough: until the window is activated, keys go to the focus of the
+        // window below it (seen when the program runs slower, as under the sanitizers).
+        const bool shown = modal && modal->isVisible() && modal->isActiveWindow();
         if (!shown && ++*ticks < 500)
             return;
         timer->stop();
