@@ -21,11 +21,13 @@ done
 [[ -n "$python" ]] || { echo "SKIP: no python3-pyatspi"; exit 77; }
 if [[ -z "${KRN_ATSPI_INNER:-}" ]]; then
     export KRN_ATSPI_INNER=1
-    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$krn"
+    # -noreset: the bus launcher is the display's first client; the reset when it leaves would
+    # drop Kronvel while it connects.
+    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$krn"
 fi
 data="$(mktemp -d /tmp/krn-atspi.XXXXXX)"
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$data"' EXIT
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$data" "$data.log"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
 # The accessibility bus of this session, and the registry that lists its applications.
@@ -39,13 +41,13 @@ done
 
 # A fresh folder under the C locale gets the English texts.
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8 LC_ALL=C.UTF-8
-"$krn" --data-dir "$data" >/dev/null 2>&1 & pids+=($!)
+"$krn" --data-dir "$data" >"$data.log" 2>&1 & pids+=($!)
 win=""
 for _ in $(seq 150); do
     win="$(xdotool search --onlyvisible --name '^Kronvel$' 2>/dev/null | head -1)" && [[ -n "$win" ]] && break
     sleep 0.1
 done
-[[ -n "$win" ]] || fail "no Kronvel window"
+[[ -n "$win" ]] || fail "no Kronvel window: $(tail -5 "$data.log")"
 xdotool windowfocus --sync "$win"
 sleep 0.5
 xdotool key ctrl+n
